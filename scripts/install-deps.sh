@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing need,
+# and only those that are missing. Runs apt-get as root (through sudo when the
+# caller is not root).
+set -euo pipefail
+
+packages=(
+  # build
+  g++ cmake ninja-build pkg-config
+  qt6-base-dev qt6-multimedia-dev libgl-dev libegl-dev
+  # playback back end: WAVE, MP3, AVI, MPEG and QuickTime files
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
+  # tests and benchmarks
+  googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
+  xvfb xauth xdotool imagemagick sox libsox-fmt-all fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+    missing+=("$p")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  echo "install-deps: every package is present"
+  exit 0
+fi
+
+as_root=()
+if [[ $(id -u) -ne 0 ]]; then as_root=(sudo); fi
+echo "install-deps: installing ${missing[*]}"
+"${as_root[@]}" apt-get update
+DEBIAN_FRONTEND=noninteractive "${as_root[@]}" apt-get install -y --no-install-recommends "${missing[@]}"

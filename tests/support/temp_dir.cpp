@@ -1,0 +1,45 @@
+#include "temp_dir.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <stdexcept>
+#include <system_error>
+#include <vector>
+
+TempDir::TempDir() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+  std::vector<char> buffer(pattern.begin(), pattern.end());
+  buffer.push_back('\0');
+  if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
+  path_ = buffer.data();
+}
+
+// Files a test made read-only are removable anyway: only the folder's own
+// permissions matter for removal.
+TempDir::~TempDir() {
+  std::error_code ignored;
+  std::filesystem::permissions(path_, std::filesystem::perms::owner_all, std::filesystem::perm_options::add, ignored);
+  std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempDir::File(const std::string& name) const { return (std::filesystem::path(path_) / name).string(); }
+
+std::string TempDir::Write(const std::string& name, const Bytes& bytes) const {
+  const std::filesystem::path full = std::filesystem::path(path_) / name;
+  std::filesystem::create_directories(full.parent_path());
+  std::ofstream out(full, std::ios::binary | std::ios::trunc);
+  out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  if (!out) throw std::runtime_error("cannot write " + full.string());
+  return full.string();
+}
+
+std::string TempDir::Write(const std::string& name, const std::string& text) const {
+  return Write(name, ToBytes(text));
+}
+
+Bytes ReadFileBytes(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
