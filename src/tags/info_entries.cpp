@@ -1,0 +1,39 @@
+#include "info_entries.h"
+
+#include <algorithm>
+
+InfoEntries MakeInfoEntries() {
+  InfoEntries entries{};
+  for (std::size_t i = 0; i < kInfoIdCount; ++i) entries[i].Id = InfoIdTable[i];
+  return entries;
+}
+
+void ResetInfoEntries(InfoEntries& entries) {
+  for (InfoEntry& entry : entries) {
+    entry.Present = 0;
+    entry.Text.clear();
+  }
+}
+
+InfoEntry* FindInfoEntry(InfoEntries& entries, std::uint32_t id) {
+  auto found = std::find_if(entries.begin(), entries.end(),
+                            [id](const InfoEntry& entry) { return entry.Id == id; });
+  return found == entries.end() ? nullptr : &*found;
+}
+
+const InfoEntry* FindInfoEntry(const InfoEntries& entries, std::uint32_t id) {
+  return FindInfoEntry(const_cast<InfoEntries&>(entries), id);
+}
+
+int StoreInfoText(InfoEntries& entries, std::uint32_t id, const std::string& text) {
+  InfoEntry* entry = FindInfoEntry(entries, id);
+  if (entry == nullptr) return 0;
+  const std::string stored = text.substr(0, text.find('\0'));
+  if (stored.empty()) {
+    entry->Present = 0;
+    return 0;
+  }
+  entry->Text = stored;
+  entry->Present = 1;
+  return 1;
+}

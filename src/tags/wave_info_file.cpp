@@ -1,0 +1,124 @@
+#include "wave_info_file.h"
+
+#include "info_entries.h"
+#include "path_names.h"
+#include "wave_scan.h"
+
+CWaveInfoFile::CWaveInfoFile() : m_entries(MakeInfoEntries()) {}
+
+// Releases a still-open file as it stands: the length adjustment belongs to Close.
+CWaveInfoFile::~CWaveInfoFile() = default;
+
+void CWaveInfoFile::SetAccessMode(int mode) { m_nMode = mode; }
+
+void CWaveInfoFile::SetMessageSink(MessageSink sink) { m_messageSink = std::move(sink); }
+
+void CWaveInfoFile::ResetFileValues() {
+  m_nRiffSize = 0;
+  m_nFormatTag = 0;
+  m_nChannels = 0;
+  m_nSamplesPerSec = 0;
+  m_nAvgBytesPerSec = 0;
+  m_nBitsPerSample = 0;
+  m_nDataSize = 0;
+  m_nDataOffset = 0;
+  m_nInfoOffset = 0;
+  m_bDataFound = false;
+  m_bListFound = false;
+  m_bInfoFound = false;
+  m_bModified = false;
+  m_bHaveWritePlan = false;
+  m_retiredLists.clear();
+  m_strLastError.clear();
+  ResetInfoEntries(m_entries);
+}
+
+int CWaveInfoFile::Open(const std::string& path) {
+  std::unique_ptr<ByteStore> store;
+  if (EndsWithTypeLetters(path, "wav")) store = FileStore::Open(path, m_nMode != ReadOnly);
+  return OpenStore(std::move(store), path);
+}
+
+// The programs close a file before opening the next; a file still open here
+// is released as the destructor would release it.
+int CWaveInfoFile::OpenStore(std::unique_ptr<ByteStore> store, const std::string& path) {
+  ResetFileValues();
+  m_store.reset();
+  m_bIsOpen = false;
+  if (!EndsWithTypeLetters(path, "wav")) return 0;
+  m_strFileName = FileNameOfPath(path);
+  if (!store) return 0;
+  m_store = std::move(store);
+  m_bOpenedWritable = m_nMode != ReadOnly;
+  m_bIsOpen = true;
+  return 1;
+}
+
+void CWaveInfoFile::TakeScan(WaveScan& scan) {
+  m_nRiffSize = scan.RiffSize;
+  m_nFormatTag = scan.FormatTag;
+  m_nChannels = scan.Channels;
+  m_nSamplesPerSec = scan.SamplesPerSec;
+  m_nAvgBytesPerSec = scan.AvgBytesPerSec;
+  m_nBitsPerSample = scan.BitsPerSample;
+  m_bDataFound = scan.DataFound;
+  m_nDataOffset = scan.DataOffset;
+  m_nDataSize = scan.DataSize;
+  m_bListFound = scan.ListFound;
+  m_nListOffset = scan.ListOffset;
+  m_nListSize = scan.ListSize;
+  m_bInfoFound = scan.InfoFound;
+  m_nInfoOffset = scan.InfoOffset;
+  m_entries = std::move(scan.Entries);
+}
+
+int CWaveInfoFile::Parse() {
+  if (m_bIsOpen && m_store) {
+    WaveScan scan = ScanWave(*m_store);
+    TakeScan(scan);
+    // A data chunk of size 0 is worth telling the user about, but the file is
+    // still shown with that chunk.
+    if (scan.DataSizeIsZero && m_messageSink) m_messageSink("error decoding data size");
+  }
+  m_summary = BuildStreamSummary(m_nFormatTag, m_nChannels, m_nSamplesPerSec, m_nAvgBytesPerSec,
+                                 m_nBitsPerSample, m_nRiffSize);
+  return 1;
+}
+
+// The text is copied even when the tag is absent: after clearing a tag with an
+// empty text the old text is still there, with result 0.
+int CWaveInfoFile::GetTag(std::uint32_t id, std::string& out) const {
+  const InfoEntry* entry = FindInfoEntry(m_entries, id);
+  if (entry == nullptr) {
+    out.clear();
+    return 0;
+  }
+  out = entry->Text;
+  return entry->Present;
+}
+
+int CWaveInfoFile::SetTag(std::uint32_t id, const std::string& text) {
+  return StoreInfoText(m_entries, id, text);
+}
+
+// After a save the file gets its final length, RIFF size + 8, which drops the
+// tail of an older, longer list.
+int CWaveInfoFile::Close() {
+  if (!m_bIsOpen) return 0;
+  m_bIsOpen = false;
+  bool written = true;
+  if (m_bOpenedWritable && m_bModified) {
+    written = m_store->Truncate(std::uint64_t{m_nRiffSize} + 8) && m_store->Flush();
+  }
+  const bool closed = m_store->Close();
+  m_store.reset();
+  if (!written) {
+    m_strLastError = "Cannot write the tags to this file.";
+    return 0;
+  }
+  if (!closed) {
+    m_strLastError = "Cannot close this file; the tags may not have been saved.";
+    return 0;
+  }
+  return 1;
+}

@@ -1,0 +1,126 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "byte_stream.h"
+#include "info_id_table.h"
+#include "stream_summary.h"
+
+struct WaveScan;
+struct InfoWritePlan;
+struct InfoWritePlanResult;
+
+enum AccessMode : int { ReadOnly = 1, ReadWrite = 2 };
+
+// One slot per identifier of InfoIdTable, in table order.
+struct InfoEntry {
+  int Present = 0;      // 1 when Text holds a non-empty text
+  std::uint32_t Id = 0; // fixed at construction
+  std::string Text;     // raw bytes as stored in the file, no NUL
+};
+
+// The WAVE file object of both programs: header values, the six summary
+// texts, and the INFO tags, read from and written back to one file.
+//
+// Calling order: SetAccessMode, Open, Parse, GetTag/SetTag, WriteInfo, Close.
+// Results are 1 for success and 0 for failure; nothing throws.
+class CWaveInfoFile {
+ public:
+  // Called with a text the user must see ("error decoding data size").
+  using MessageSink = std::function<void(const std::string&)>;
+
+  CWaveInfoFile();
+  ~CWaveInfoFile();  // closes a still-open file without the length adjustment
+  CWaveInfoFile(const CWaveInfoFile&) = delete;
+  CWaveInfoFile& operator=(const CWaveInfoFile&) = delete;
+
+  void SetAccessMode(int mode);
+  void SetMessageSink(MessageSink sink);
+
+  // Opens a file whose path ends in "wav" (any case, no dot needed).
+  int Open(const std::string& path);
+  // Same as Open on bytes handed in by a test or fuzzer; `path` is only used
+  // for the extension test and FileName.
+  int OpenStore(std::unique_ptr<ByteStore> store, const std::string& path);
+  // Reads the header, the data chunk and the INFO tags; always 1. A tag text
+  // is read whole up to its first NUL inside its declared size (at most
+  // 64 KiB); a later sub-chunk with the same identifier replaces the text.
+  int Parse();
+  // Copies the slot's text (even when absent) and returns Present; "" and 0
+  // for an identifier outside InfoIdTable.
+  int GetTag(std::uint32_t id, std::string& out) const;
+  // Stores the text byte for byte, ending at its first NUL, with no length
+  // cap; an empty text only clears Present. 1 when a text was stored.
+  int SetTag(std::uint32_t id, const std::string& text);
+  // Writes every present tag in table order into the file in place and fixes
+  // the RIFF size; Close then sets the length. 0 without a message in
+  // read-only mode or with no file open; 0 with LastError set when the file's
+  // layout cannot be changed safely (the file is then left byte-identical) or
+  // a write failed. Later calls before Close rewrite the list at the same place.
+  int WriteInfo();
+  // After a successful WriteInfo, sets the length to RiffSize + 8 and flushes.
+  int Close();
+
+  // Why the last WriteInfo or Close returned 0 for a reason other than the
+  // plain refusals (read-only mode, no file open); empty otherwise.
+  const std::string& LastError() const { return m_strLastError; }
+
+  const std::string& FileName() const { return m_strFileName; }
+  const StreamSummary& Summary() const { return m_summary; }
+  std::uint32_t RiffSize() const { return m_nRiffSize; }
+  std::uint16_t FormatTag() const { return m_nFormatTag; }
+  std::uint16_t Channels() const { return m_nChannels; }
+  std::uint32_t SamplesPerSec() const { return m_nSamplesPerSec; }
+  std::uint32_t AvgBytesPerSec() const { return m_nAvgBytesPerSec; }
+  std::uint16_t BitsPerSample() const { return m_nBitsPerSample; }
+  std::uint32_t DataSize() const { return m_nDataSize; }
+  std::uint32_t DataOffset() const { return m_nDataOffset; }
+  bool ListFound() const { return m_bListFound; }
+  bool InfoFound() const { return m_bInfoFound; }
+  bool IsOpen() const { return m_bIsOpen; }
+  bool Modified() const { return m_bModified; }
+  int Mode() const { return m_nMode; }
+
+ private:
+  void ResetFileValues();
+  void TakeScan(WaveScan& scan);
+  InfoWritePlanResult WritePlan();
+  bool CarryOut(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list, std::uint32_t riffSize);
+  int RefuseWrite(const std::string& reason);
+  int FailWrite(const std::string& message);
+
+  std::string m_strFileName;
+  StreamSummary m_summary;
+  std::uint32_t m_nRiffSize = 0;
+  std::uint16_t m_nFormatTag = 0;
+  std::uint16_t m_nChannels = 0;
+  std::uint32_t m_nSamplesPerSec = 0;
+  std::uint32_t m_nAvgBytesPerSec = 0;
+  std::uint16_t m_nBitsPerSample = 0;
+  std::uint32_t m_nDataSize = 0;
+  std::uint32_t m_nDataOffset = 0;
+  std::uint64_t m_nListOffset = 0;  // 64-bit: a list can lie beyond 4 GiB
+  std::uint32_t m_nListSize = 0;
+  std::uint64_t m_nInfoOffset = 0;
+  bool m_bDataFound = false;
+  bool m_bListFound = false;
+  bool m_bInfoFound = false;
+  int m_nMode = ReadOnly;
+  bool m_bOpenedWritable = false;  // the mode in force when the file was opened
+  bool m_bModified = false;
+  bool m_bIsOpen = false;
+  // Where WriteInfo puts the list, decided by its first call after Open and
+  // kept for later calls, so every save rewrites the list at the same place.
+  bool m_bHaveWritePlan = false;
+  std::uint64_t m_nWriteOffset = 0;
+  std::vector<std::uint64_t> m_retiredLists;
+  std::array<InfoEntry, kInfoIdCount> m_entries{};
+  std::unique_ptr<ByteStore> m_store;
+  MessageSink m_messageSink;
+  std::string m_strLastError;
+};

@@ -1,0 +1,95 @@
+#include "id3v1_file.h"
+
+#include <gtest/gtest.h>
+
+#include "four_cc.h"
+#include "id3v1_builder.h"
+#include "temp_dir.h"
+
+namespace {
+
+std::string Tag(const CId3v1File& file, std::uint32_t id) {
+  std::string out;
+  file.GetTag(id, out);
+  return out;
+}
+
+CId3v1File& Read(CId3v1File& file, const Bytes& bytes) {
+  file.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>(bytes)), "song.mp3");
+  file.ReadTag();
+  return file;
+}
+
+TEST(Id3v1File, FieldsAreCutAtNulAndFullWidthFieldsLoseTrailingSpaces) {
+  Id3v1Fields fields{.Title = "Abcd", .Artist = "Abcd  ", .Album = std::string(30, 'z'), .Year = "1987",
+                     .Comment = "Note", .Genre = 9};
+  CId3v1File file;
+  Read(file, Mp3WithId3v1(fields));
+  EXPECT_EQ(Tag(file, fourcc::kINAM), "Abcd");
+  EXPECT_EQ(Tag(file, fourcc::kIART), "Abcd  ");  // spaces before a NUL stay
+  EXPECT_EQ(Tag(file, fourcc::kISRC), std::string(30, 'z'));
+  EXPECT_EQ(Tag(file, fourcc::kICRD), "1987");
+  EXPECT_EQ(Tag(file, fourcc::kICMT), "Note");
+  EXPECT_EQ(Tag(file, fourcc::kIGNR), "Metal");
+
+  fields.Fill = ' ';
+  fields.Year = "";
+  Read(file, Mp3WithId3v1(fields));
+  EXPECT_EQ(Tag(file, fourcc::kIART), "Abcd");  // padded with spaces to full width
+  EXPECT_EQ(Tag(file, fourcc::kICRD), "");
+  std::string out = "x";
+  EXPECT_EQ(file.GetTag(MakeFourCC("IARL"), out), 0);
+  EXPECT_EQ(out, "");
+}
+
+TEST(Id3v1File, NoTagWithoutExactTagMagicOrWithShortFiles) {
+  CId3v1File file;
+  Read(file, Mp3WithId3v1({.Title = "x", .Magic = "tag"}));
+  EXPECT_EQ(file.ReadTag(), 0);
+  EXPECT_EQ(Tag(file, fourcc::kIGNR), "");
+  EXPECT_EQ(file.GenreIndex(), -1);
+  Read(file, Bytes(127, 'T'));
+  EXPECT_EQ(file.ReadTag(), 0);
+  Read(file, Id3v1Block({.Title = "Only"}));
+  EXPECT_EQ(Tag(file, fourcc::kINAM), "Only");
+}
+
+struct GenreCase {
+  int Byte;
+  int Index;
+  std::string Name;
+};
+
+void PrintTo(const GenreCase& c, std::ostream* os) { *os << c.Byte; }
+
+class Id3v1Genre : public testing::TestWithParam<GenreCase> {};
+
+TEST_P(Id3v1Genre, MapsTheByteToItsName) {
+  CId3v1File file;
+  Read(file, Id3v1Block({.Genre = static_cast<std::uint8_t>(GetParam().Byte)}));
+  EXPECT_EQ(file.GenreIndex(), GetParam().Index);
+  EXPECT_EQ(Tag(file, fourcc::kIGNR), GetParam().Name);
+}
+
+INSTANTIATE_TEST_SUITE_P(Table, Id3v1Genre,
+                         testing::Values(GenreCase{0, 0, "Blues"}, GenreCase{9, 9, "Metal"},
+                                         GenreCase{78, 78, "Rock and Roll"}, GenreCase{79, 79, "Hard Rock"},
+                                         GenreCase{80, 80, "Unknown"}, GenreCase{255, 80, "Unknown"}));
+
+TEST(Id3v1File, OpensOnlyMp3NamesAndRealFiles) {
+  TempDir dir;
+  const std::string path = dir.Write("Song.MP3", Mp3WithId3v1({.Title = "Disk"}));
+  CId3v1File file;
+  ASSERT_EQ(file.Open(path), 1);
+  EXPECT_EQ(file.ReadTag(), 1);
+  EXPECT_EQ(Tag(file, fourcc::kINAM), "Disk");
+  EXPECT_EQ(file.Close(), 1);
+  EXPECT_EQ(file.Close(), 0);
+  EXPECT_EQ(Tag(file, fourcc::kINAM), "Disk");  // kept until the next Open
+  EXPECT_EQ(file.Open(dir.Write("a.mp2", Bytes(200, 0))), 0);
+  EXPECT_EQ(file.Open(dir.File("missing.mp3")), 0);
+  EXPECT_EQ(Tag(file, fourcc::kINAM), "");
+  EXPECT_EQ(file.Open("3"), 0);
+}
+
+}  // namespace

@@ -1,0 +1,215 @@
+#include "wave_info_file.h"
+
+#include <gtest/gtest.h>
+
+#include "four_cc.h"
+#include "riff_builder.h"
+#include "temp_dir.h"
+#include "wave_test_util.h"
+
+namespace {
+
+using Tags = std::vector<std::pair<std::string, std::string>>;
+
+const Tags kSixTags = {{"INAM", "Title"}, {"IART", "Artist"}, {"IGNR", "Jazz"},
+                       {"ICRD", "1999"}, {"ISRC", "Album"}, {"ICMT", "Comment"}};
+
+Bytes ListChunk(const Bytes& payload) {
+  Bytes chunk = ToBytes("LIST");
+  PushLe32(chunk, static_cast<std::uint32_t>(payload.size()));
+  chunk.insert(chunk.end(), payload.begin(), payload.end());
+  return chunk;
+}
+
+TEST(WaveInfoFileRead, CanonicalFileGivesHeaderAndAllSixTags) {
+  CWaveInfoFile wave;
+  OpenBytes(wave, CanonicalWave(SampleBytes(1000), kSixTags));
+  EXPECT_EQ(wave.FormatTag(), 1);
+  EXPECT_EQ(wave.Channels(), 2);
+  EXPECT_EQ(wave.SamplesPerSec(), 44100u);
+  EXPECT_EQ(wave.BitsPerSample(), 16);
+  EXPECT_EQ(wave.DataOffset(), 36u);
+  EXPECT_EQ(wave.DataSize(), 1000u);
+  EXPECT_EQ(wave.Summary().DataRate, "172 KB/s");
+  for (const auto& [id, text] : kSixTags) EXPECT_EQ(TagOf(wave, id), text) << id;
+}
+
+TEST(WaveInfoFileRead, ListBeforeTheDataGivesNoTags) {
+  CWaveInfoFile wave;
+  OpenBytes(wave, RiffBuilder()
+                      .Chunk("fmt ", PcmFormat(1, 8000, 8))
+                      .Chunk("LIST", InfoList({{"INAM", "Hidden"}}))
+                      .Chunk("data", SampleBytes(64))
+                      .Build());
+  EXPECT_TRUE(wave.DataOffset() < 128);
+  EXPECT_FALSE(wave.ListFound());
+  EXPECT_EQ(TagOf(wave, "INAM"), "<absent>");
+}
+
+// Without a data chunk among the first positions the LIST search starts at
+// byte 8 and finds a list anywhere after it.
+TEST(WaveInfoFileRead, DataCodeAtOffset128IsNotFoundAndListIsStillRead) {
+  CWaveInfoFile wave;
+  const Bytes file = RiffBuilder()
+                         .Chunk("fmt ", PcmFormat(2, 44100, 16))
+                         .Chunk("fact", Bytes(128 - 44, 0))
+                         .Chunk("data", SampleBytes(300))
+                         .Chunk("LIST", InfoList({{"INAM", "Found"}}))
+                         .Build();
+  ASSERT_EQ(ToText(Bytes(file.begin() + 128, file.begin() + 132)), "data");
+  OpenBytes(wave, file);
+  EXPECT_EQ(wave.DataOffset(), 0u);
+  EXPECT_EQ(wave.DataSize(), 0u);
+  EXPECT_EQ(TagOf(wave, "INAM"), "Found");
+}
+
+TEST(WaveInfoFileRead, OddDataSizeWithPadByteFindsTheListAfterIt) {
+  CWaveInfoFile wave;
+  OpenBytes(wave, CanonicalWave(SampleBytes(999), {{"IART", "Odd"}}));
+  EXPECT_EQ(wave.DataSize(), 999u);
+  EXPECT_EQ(TagOf(wave, "IART"), "Odd");
+}
+
+TEST(WaveInfoFileRead, SubChunkRules) {
+  Bytes info = ToBytes("INFO");
+  for (const Bytes& sub : {InfoSubChunk("INAM", "First"), InfoSubChunk("ITRK", "7"), InfoSubChunk("INAM", "Second"),
+                           InfoSubChunk("IART", ""), InfoSubChunk("ICMT", std::string(300, 'c'))})
+    info.insert(info.end(), sub.begin(), sub.end());
+  CWaveInfoFile wave;
+  OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).Chunk("data", SampleBytes(10)).Chunk("LIST", info).Build());
+  EXPECT_EQ(TagOf(wave, "INAM"), "Second");  // the later one wins
+  EXPECT_EQ(TagOf(wave, "IART"), "<absent>");  // only a NUL
+  EXPECT_EQ(TagOf(wave, "ICMT"), std::string(300, 'c'));  // whole, no 160-byte cap
+  std::string out = "x";
+  EXPECT_EQ(wave.GetTag(MakeFourCC("ITRK"), out), 0);
+  EXPECT_EQ(out, "");
+}
+
+// A text without its NUL stops at its declared size instead of running into
+// the next sub-chunk.
+TEST(WaveInfoFileRead, TextStopsAtItsDeclaredSize) {
+  Bytes info = ToBytes("INFO");
+  Bytes name = ToBytes("INAM");
+  PushLe32(name, 4);
+  for (char c : std::string("Abcd")) name.push_back(static_cast<std::uint8_t>(c));
+  info.insert(info.end(), name.begin(), name.end());
+  const Bytes artist = InfoSubChunk("IART", "Next");
+  info.insert(info.end(), artist.begin(), artist.end());
+  CWaveInfoFile wave;
+  OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).Chunk("data", SampleBytes(10)).Chunk("LIST", info).Build());
+  EXPECT_EQ(TagOf(wave, "INAM"), "Abcd");
+  EXPECT_EQ(TagOf(wave, "IART"), "Next");
+}
+
+TEST(WaveInfoFileRead, ListRunningPastTheEndKeepsTheTagsReadSoFar) {
+  Bytes list = InfoList({{"INAM", "Kept"}, {"IART", "Also"}});
+  CWaveInfoFile wave;
+  OpenBytes(wave, RiffBuilder()
+                      .Chunk("fmt ", PcmFormat(2, 44100, 16))
+                      .Chunk("data", SampleBytes(10))
+                      .Chunk("LIST", list, {.DeclaredSize = 100000})
+                      .Build());
+  EXPECT_EQ(TagOf(wave, "INAM"), "Kept");
+  EXPECT_EQ(TagOf(wave, "IART"), "Also");
+}
+
+TEST(WaveInfoFileRead, DataSizeZeroIsReportedAndParsingGoesOn) {
+  std::vector<std::string> messages;
+  CWaveInfoFile wave;
+  wave.SetMessageSink([&](const std::string& text) { messages.push_back(text); });
+  OpenBytes(wave, CanonicalWave({}, {{"INAM", "Still"}}));
+  EXPECT_EQ(messages, std::vector<std::string>{"error decoding data size"});
+  EXPECT_EQ(TagOf(wave, "INAM"), "Still");
+}
+
+// Sizes near 4 GiB must not wrap the LIST search back to the file's start.
+TEST(WaveInfoFileRead, HugeDataSizeDoesNotWrap) {
+  CWaveInfoFile wave;
+  OpenBytes(wave, RiffBuilder()
+                      .Chunk("fmt ", PcmFormat(2, 44100, 16))
+                      .Chunk("data", SampleBytes(10), {.DeclaredSize = 0xFFFFFFF0})
+                      .Raw(ListChunk(InfoList({{"INAM", "Wrapped"}})))
+                      .Build());
+  EXPECT_FALSE(wave.ListFound());
+  EXPECT_EQ(TagOf(wave, "INAM"), "<absent>");
+}
+
+TEST(WaveInfoFileRead, HeaderFieldsBeyondTheEndReadZero) {
+  CWaveInfoFile wave;
+  OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).TruncateTo(25).Build());
+  EXPECT_EQ(wave.Channels(), 2);
+  EXPECT_EQ(wave.SamplesPerSec(), 0u);
+  EXPECT_EQ(wave.BitsPerSample(), 0);
+}
+
+struct ExtensionCase {
+  std::string Path;
+  bool Accepted;
+};
+
+void PrintTo(const ExtensionCase& c, std::ostream* os) { *os << "\"" << c.Path << "\""; }
+
+class WaveExtension : public testing::TestWithParam<ExtensionCase> {};
+
+TEST_P(WaveExtension, OnlyTheLastThreeLettersCount) {
+  CWaveInfoFile wave;
+  const int opened = wave.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>()), GetParam().Path);
+  EXPECT_EQ(opened, GetParam().Accepted ? 1 : 0);
+  EXPECT_EQ(wave.IsOpen(), GetParam().Accepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(Paths, WaveExtension,
+                         testing::Values(ExtensionCase{"/music/SONG.WAV", true}, ExtensionCase{"songwav", true},
+                                         ExtensionCase{"a.Wav", true}, ExtensionCase{"song.wave", false},
+                                         ExtensionCase{"av", false}, ExtensionCase{"", false},
+                                         ExtensionCase{"song.mp3", false}));
+
+TEST(WaveInfoFileRead, FileNameIsThePartAfterTheLastSeparator) {
+  CWaveInfoFile wave;
+  wave.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>()), "/music/a\\b.wav");
+#if defined(_WIN32)
+  EXPECT_EQ(wave.FileName(), "b.wav");
+#else
+  EXPECT_EQ(wave.FileName(), "a\\b.wav");
+#endif
+  wave.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>()), "plain.wav");
+  EXPECT_EQ(wave.FileName(), "plain.wav");
+}
+
+// Damaged files of every kind must give an answer, not a crash or a hang.
+TEST(WaveInfoFileRead, CorruptInputsNeverCrashOrHang) {
+  std::vector<Bytes> inputs = {
+      {},
+      ToBytes("RIFF"),
+      ToBytes("data"),
+      ToBytes("dataLIST"),
+      ToBytes("LISTINFO"),
+      RiffBuilder().Chunk("data", Bytes{}, {.DeclaredSize = 0xFFFFFFFF}).Raw(ToBytes("LIST\xff\xff\xff\xffINFO")).Build(),
+      RiffBuilder().Raw(ToBytes("dataxxxxLIST\x04\0\0\0INFOINAM\xff\xff\xff\xff")).Build(),
+      RiffBuilder().Raw(ToBytes("LIST\xf0\xff\xff\xffINFO")).Raw(Bytes(100, 'I')).Build(),
+      CanonicalWave(SampleBytes(10), kSixTags),
+  };
+  inputs.back().resize(inputs.back().size() - 7);
+  for (const Bytes& input : inputs) {
+    CWaveInfoFile wave;
+    OpenBytes(wave, input);
+    EXPECT_EQ(wave.Parse(), 1);
+    EXPECT_EQ(wave.Close(), 1);
+  }
+}
+
+TEST(WaveInfoFileRead, ReadsARealFileAndKeepsValuesAfterClose) {
+  TempDir dir;
+  const std::string path = dir.Write("Track 01.WAV", CanonicalWave(SampleBytes(500), kSixTags));
+  CWaveInfoFile wave;
+  ASSERT_EQ(wave.Open(path), 1);
+  EXPECT_EQ(wave.FileName(), "Track 01.WAV");
+  EXPECT_EQ(wave.Parse(), 1);
+  EXPECT_EQ(wave.Close(), 1);
+  EXPECT_EQ(wave.Close(), 0);
+  EXPECT_EQ(TagOf(wave, "ICMT"), "Comment");
+  EXPECT_EQ(wave.Open(dir.File("missing.wav")), 0);
+  EXPECT_EQ(wave.Open(dir.Path() + "/"), 0);
+}
+
+}  // namespace
