@@ -1,0 +1,8 @@
+#include "wait_cursor.h"
+
+#include <QCursor>
+#include <QGuiApplication>
+
+CWaitCursor::CWaitCursor() { QGuiApplication::setOverrideCursor(QCursor(Qt::WaitCursor)); }
+
+CWaitCursor::~CWaitCursor() { QGuiApplication::restoreOverrideCursor(); }

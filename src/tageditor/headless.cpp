@@ -1,0 +1,163 @@
+#include "headless.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <filesystem>
+#include <memory>
+#include <ostream>
+#include <string>
+
+#include "byte_stream.h"
+#include "four_cc.h"
+#include "text_encoding.h"
+#include "wave_info_file.h"
+
+namespace {
+
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+
+struct TagLabel {
+  const char* label;
+  std::uint32_t id;
+};
+
+// The tags in the order and with the labels of the editor window.
+constexpr std::array<TagLabel, 6> kTagLabels = {{{"Artist:", fourcc::kIART},
+                                                 {"Name:", fourcc::kINAM},
+                                                 {"Genre:", fourcc::kIGNR},
+                                                 {"Created:", fourcc::kICRD},
+                                                 {"Source:", fourcc::kISRC},
+                                                 {"Comment:", fourcc::kICMT}}};
+
+void Complain(std::ostream& err, const std::string& text) { err << "kestrune: " << text << '\n'; }
+
+bool EndsInWav(const std::string& path) {
+  if (path.size() < 3) return false;
+  std::string ending = path.substr(path.size() - 3);
+  for (char& c : ending) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return ending == "wav";
+}
+
+std::string WhyOpenFailed(const std::string& path, bool writable) {
+  std::error_code error;
+  if (!EndsInWav(path)) return "the file name must end in wav";
+  if (!std::filesystem::exists(path, error)) return "no such file";
+  if (std::filesystem::is_directory(path, error)) return "it is a folder";
+  return writable ? "it cannot be opened for reading and writing"
+                  : "it cannot be opened for reading";
+}
+
+// The window shows whatever a file holds at the header's offsets; a command
+// that prints or writes refuses what is plainly not a RIFF WAVE file.
+bool LooksLikeRiffWave(const std::string& path) {
+  const std::unique_ptr<FileStore> file = FileStore::Open(path, false);
+  if (!file) return false;
+  std::array<std::uint8_t, 12> header{};
+  if (file->ReadAt(0, header) != header.size()) return false;
+  return std::equal(header.begin(), header.begin() + 4, "RIFF") &&
+         std::equal(header.begin() + 8, header.end(), "WAVE");
+}
+
+// Opens and parses `path`; on failure says why and returns false.
+bool OpenAndParse(CWaveInfoFile& wave, const std::string& path, bool writable,
+                  std::ostream& err) {
+  wave.SetAccessMode(writable ? ReadWrite : ReadOnly);
+  wave.SetMessageSink(
+      [&err, path](const std::string& text) { Complain(err, path + ": warning: " + text); });
+  if (!wave.Open(path)) {
+    Complain(err, "cannot open " + path + ": " + WhyOpenFailed(path, writable));
+    return false;
+  }
+  if (!LooksLikeRiffWave(path)) {
+    Complain(err, path + " is not a RIFF WAVE file");
+    wave.Close();
+    return false;
+  }
+  wave.Parse();
+  return true;
+}
+
+void PrintLine(std::ostream& out, const char* label, const std::string& text) {
+  out << label;
+  if (!text.empty()) out << std::string(14 - std::char_traits<char>::length(label), ' ') << text;
+  out << '\n';
+}
+
+int PrintInfo(const std::string& path, std::ostream& out, std::ostream& err) {
+  CWaveInfoFile wave;
+  if (!OpenAndParse(wave, path, false, err)) return kExitFailure;
+  const StreamSummary& summary = wave.Summary();
+  PrintLine(out, "Filename:", wave.FileName());
+  PrintLine(out, "RIFF size:", summary.RiffSize);
+  PrintLine(out, "Format:", summary.FormatName);
+  PrintLine(out, "Samples/sec:", summary.SampleRate);
+  PrintLine(out, "Bits/sample:", summary.BitsPerSample);
+  PrintLine(out, "Channels:", summary.Channels);
+  PrintLine(out, "Data rate:", summary.DataRate);
+  for (const TagLabel& tag : kTagLabels) {
+    std::string bytes;
+    wave.GetTag(tag.id, bytes);
+    PrintLine(out, tag.label, DecodeTagTextToUtf8(bytes));
+  }
+  wave.Close();
+  return 0;
+}
+
+bool IsValidUtf8(const std::string& text) {
+  // Valid UTF-8 is the one input the decoder hands back unchanged.
+  return DecodeTagTextToUtf8(text) == text;
+}
+
+int StoreTags(const CommandLine& line, std::ostream& err) {
+  for (const TagAssignment& assignment : line.assignments) {
+    if (!IsValidUtf8(assignment.text)) {
+      Complain(err, "tag text is not valid UTF-8: " + assignment.text);
+      return kExitUsage;
+    }
+  }
+  CWaveInfoFile wave;
+  if (!OpenAndParse(wave, line.file, true, err)) return kExitFailure;
+  for (const TagAssignment& assignment : line.assignments) {
+    wave.SetTag(assignment.id, EncodeTypedTextForTag(assignment.text));
+  }
+  // Saved exactly as the window's Save button saves, then closed, which
+  // settles the file's length.
+  const bool written = wave.WriteInfo() != 0;
+  const std::string writeError = wave.LastError();
+  const bool closed = wave.Close() != 0;
+  if (!written) {
+    Complain(err, "cannot write the tags of " + line.file + ": " +
+                      (writeError.empty() ? "the file was refused" : writeError));
+    return kExitFailure;
+  }
+  if (!closed) {
+    Complain(err, "cannot finish writing " + line.file + ": " +
+                      (wave.LastError().empty() ? "closing failed" : wave.LastError()));
+    return kExitFailure;
+  }
+  return 0;
+}
+
+}  // namespace
+
+int RunHeadless(const CommandLine& line, std::ostream& out, std::ostream& err) {
+  switch (line.mode) {
+    case CommandLine::Mode::Help:
+      out << UsageText();
+      return 0;
+    case CommandLine::Mode::Info:
+      return PrintInfo(line.file, out, err);
+    case CommandLine::Mode::Set:
+      return StoreTags(line, err);
+    case CommandLine::Mode::Invalid:
+      Complain(err, line.error);
+      err << UsageText();
+      return kExitUsage;
+    case CommandLine::Mode::Window:
+      break;
+  }
+  Complain(err, "the window cannot be shown from here");
+  return kExitUsage;
+}

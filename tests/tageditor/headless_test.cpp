@@ -1,0 +1,89 @@
+#include "headless.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "editor_test_files.h"
+#include "temp_dir.h"
+
+namespace {
+
+class HeadlessTest : public ::testing::Test {
+ protected:
+  int Run(const std::vector<std::string>& args) {
+    m_out.str({});
+    m_err.str({});
+    return RunHeadless(ParseCommandLine(args), m_out, m_err);
+  }
+
+  TempDir m_dir;
+  std::ostringstream m_out;
+  std::ostringstream m_err;
+};
+
+TEST_F(HeadlessTest, SetThenInfoRoundTripKeepsTheOtherTags) {
+  const std::string path = m_dir.Write(
+      "song.wav", CanonicalWave(SampleBytes(400), {{"IGNR", "Jazz"}, {"ISFT", "Tool"}, {"ICMT", "old"}}));
+  ASSERT_EQ(Run({"--set", "INAM=Über Blue", "--set", "IART=Ann", "--set", "ICMT=", path}), 0)
+      << m_err.str();
+  EXPECT_EQ(ReadTag(path, "INAM"), "\xDC" "ber Blue");  // typed text that fits Latin-1
+  EXPECT_EQ(ReadTag(path, "ISFT"), "Tool");
+
+  ASSERT_EQ(Run({"--info", path}), 0) << m_err.str();
+  EXPECT_EQ(m_out.str(), "Filename:     song.wav\n"
+                         "RIFF size:    " + std::to_string(ReadFileBytes(path).size() - 8) + "\n"
+                         "Format:       PCM\n"
+                         "Samples/sec:  44100\n"
+                         "Bits/sample:  16\n"
+                         "Channels:     Stereo\n"
+                         "Data rate:    172 KB/s\n"
+                         "Artist:       Ann\n"
+                         "Name:         Über Blue\n"
+                         "Genre:        Jazz\n"
+                         "Created:\n"
+                         "Source:\n"
+                         "Comment:\n");
+}
+
+struct Failure {
+  std::vector<std::string> args;  // "@name" is a file in the test folder
+  int status;
+  std::string message;
+};
+void PrintTo(const Failure& failure, std::ostream* os) {
+  for (const std::string& arg : failure.args) {
+    for (unsigned char c : arg) *os << (c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?');
+    *os << ' ';
+  }
+}
+
+class HeadlessFailureTest : public HeadlessTest, public ::testing::WithParamInterface<Failure> {};
+
+TEST_P(HeadlessFailureTest, SaysWhyAndLeavesTheFilesAlone) {
+  const std::string good = m_dir.Write("good.wav", CanonicalWave(SampleBytes(400), {{"INAM", "A"}}));
+  const std::string late = m_dir.Write("late.wav", LateDataWave());
+  m_dir.Write("text.wav", std::string("plain text, not a RIFF file"));
+  const Bytes goodBefore = ReadFileBytes(good);
+  const Bytes lateBefore = ReadFileBytes(late);
+  std::vector<std::string> args = GetParam().args;
+  for (std::string& arg : args) {
+    if (arg.front() == '@') arg = m_dir.File(arg.substr(1));
+  }
+  EXPECT_EQ(Run(args), GetParam().status);
+  EXPECT_NE(m_err.str().find(GetParam().message), std::string::npos) << m_err.str();
+  EXPECT_EQ(ReadFileBytes(good), goodBefore);
+  EXPECT_EQ(ReadFileBytes(late), lateBefore);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, HeadlessFailureTest,
+    ::testing::Values(Failure{{"--set", "IXYZ=a", "@good.wav"}, 2, "unknown tag ID 'IXYZ'"},
+                      Failure{{"--set", "INAM=\xFF", "@good.wav"}, 2, "not valid UTF-8"},
+                      Failure{{"--info", "@missing.wav"}, 1, "no such file"},
+                      Failure{{"--set", "INAM=a", "@good.txt"}, 1, "must end in wav"},
+                      Failure{{"--info", "@text.wav"}, 1, "is not a RIFF WAVE file"},
+                      Failure{{"--set", "INAM=a", "@late.wav"}, 1, "no data chunk begins"},
+                      Failure{{"--info"}, 2, "Usage: kestrune"}));
+
+}  // namespace

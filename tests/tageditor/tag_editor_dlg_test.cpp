@@ -1,0 +1,230 @@
+#include "tag_editor_dlg.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QDropEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+#include "editor_test_files.h"
+#include "message_box.h"
+#include "riff_check.h"
+#include "temp_dir.h"
+
+namespace {
+
+const QString kOpenError =
+    QStringLiteral("Error opening file\nMust be a WAVE file\nMust not be write-protected");
+const char* const kEdits[] = {"IDC_ARTIST",  "IDC_NAME",   "IDC_GENRE",
+                              "IDC_CREATED", "IDC_SOURCE", "IDC_COMMENT"};
+const char* const kSixTags[] = {"IART", "INAM", "IGNR", "ICRD", "ISRC", "ICMT"};
+
+// IART in Latin-1, ICMT in UTF-8, and a tag the window does not show.
+const Bytes kTaggedA = CanonicalWave(
+    SampleBytes(400), {{"IART", "Bj\xF6rk"}, {"INAM", "Joga"}, {"IGNR", "Pop"}, {"ICRD", "1997"},
+                       {"ISRC", "Homogenic"}, {"ICMT", "Caf\xC3\xA9"}, {"ISFT", "Tool"}});
+
+class TagEditorDlgTest : public ::testing::Test {
+ protected:
+  void SetUp() override { m_dlg.show(); }
+
+  QString Make(const std::string& name, const Bytes& bytes) {
+    return QString::fromStdString(m_dir.Write(name, bytes));
+  }
+  QLineEdit* Edit(const char* name) { return m_dlg.findChild<QLineEdit*>(name); }
+  QString Value(const char* name) { return m_dlg.findChild<QLabel*>(name)->text(); }
+  void Click(const char* name) {
+    QTest::mouseClick(m_dlg.findChild<QPushButton*>(name), Qt::LeftButton);
+  }
+  // Types over the edit's text, also characters QTest::keyClicks cannot send.
+  void Type(const char* edit, const QString& text) {
+    Edit(edit)->selectAll();
+    for (QChar character : text) {
+      QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(character));
+      QApplication::sendEvent(Edit(edit), &press);
+    }
+  }
+  QStringList EditTexts() {
+    QStringList texts;
+    for (const char* name : kEdits) texts.append(Edit(name)->text());
+    return texts;
+  }
+  static std::string Tag(const QString& path, const std::string& id) {
+    return ReadTag(path.toStdString(), id);
+  }
+  static std::string Problem(const QString& path) {
+    return CheckRiff(ReadFileBytes(path.toStdString())).Problem;
+  }
+
+  TempDir m_dir;
+  CMessageBoxRecorder m_boxes;
+  CTagEditorDlg m_dlg;
+};
+
+TEST_F(TagEditorDlgTest, KeepsItsSizeAndEveryLabelFitsItsPlace) {
+  EXPECT_EQ(m_dlg.windowTitle(), QStringLiteral("Kestrune"));
+  EXPECT_EQ(m_dlg.size(), QSize(291, 301));
+  EXPECT_EQ(m_dlg.minimumSize(), m_dlg.maximumSize());
+  EXPECT_EQ(m_dlg.findChild<QPushButton*>("IDC_SAVE")->geometry(), QRect(147, 275, 42, 22));
+  for (QLabel* label : m_dlg.findChildren<QLabel*>()) {
+    EXPECT_LE(label->fontMetrics().horizontalAdvance(label->text()), label->width())
+        << label->text().toStdString();
+  }
+}
+
+TEST_F(TagEditorDlgTest, OpenedFileIsShownAndATypedNameSaved) {
+  const QString path = Make("a.wav", kTaggedA);
+  m_dlg.SetFileChooser([&](QWidget*) { return path; });
+  Click("IDC_OPEN");
+  EXPECT_EQ(QStringList({Value("IDC_FILENAME"), Value("IDC_FORMAT"), Value("IDC_SAMPLERATE"),
+                         Value("IDC_BITSPERSAMPLE"), Value("IDC_CHANNELS"), Value("IDC_DATARATE")}),
+            QStringList({"a.wav", "PCM", "44100", "16", "Stereo", "172 KB/s"}));
+  EXPECT_EQ(EditTexts(), QStringList({"Björk", "Joga", "Pop", "1997", "Homogenic", "Café"}));
+  Type("IDC_NAME", QStringLiteral("Noël"));
+  Edit("IDC_SOURCE")->setText(QString(300, 'x'));  // pasted; written whole
+  Click("IDC_SAVE");
+  Click("IDC_CLOSE");
+  EXPECT_EQ(Tag(path, "INAM"), "No\xEBl");      // typed: Latin-1 when it fits
+  EXPECT_EQ(Tag(path, "ISRC"), std::string(300, 'x'));
+  EXPECT_EQ(Tag(path, "IART"), "Bj\xF6rk");     // untouched Latin-1 kept
+  EXPECT_EQ(Tag(path, "ICMT"), "Caf\xC3\xA9");  // untouched UTF-8 kept, not re-encoded
+  EXPECT_EQ(Tag(path, "ISFT"), "Tool");
+  EXPECT_EQ(Problem(path), "");
+  // Close emptied the window.
+  EXPECT_FALSE(m_dlg.FileOpen());
+  EXPECT_EQ(EditTexts(), QStringList(6, QString()));
+  EXPECT_EQ(Value("IDC_FILENAME") + Value("IDC_RIFFSIZE") + Value("IDC_DATARATE"), QString());
+  EXPECT_TRUE(m_boxes.All().isEmpty());
+}
+
+TEST_F(TagEditorDlgTest, TagMemoryCarriesOneFilesTagsToAnother) {
+  const QString a = Make("a.wav", kTaggedA);
+  const QString b = Make("b.wav", CanonicalWave(SampleBytes(9), {{"INAM", "B"}, {"IGNR", "Rock"}}));
+  Click("IDC_RECALL");  // before any ">": empties the edits
+  EXPECT_EQ(EditTexts(), QStringList(6, QString()));
+  m_dlg.OpenWaveFile(a);
+  Click("IDC_REMEMBER");
+  m_dlg.OpenWaveFile(b);
+  Click("IDC_RECALL");
+  Click("IDC_SAVE");
+  Click("IDC_CLOSE");
+  for (const char* id : kSixTags) EXPECT_EQ(Tag(b, id), Tag(a, id)) << id;
+}
+
+TEST_F(TagEditorDlgTest, ClearThenSaveRemovesTheSixTagsAndKeepsTheOthers) {
+  const QString path = Make("a.wav", kTaggedA);
+  m_dlg.OpenWaveFile(path);
+  Click("IDC_CLEAR");
+  Click("IDC_SAVE");
+  Click("IDC_CLOSE");
+  for (const char* id : kSixTags) EXPECT_EQ(Tag(path, id), "") << id;
+  EXPECT_EQ(Tag(path, "ISFT"), "Tool");
+}
+
+TEST_F(TagEditorDlgTest, OnlyTheFirstOfThreeDroppedFilesIsOpenedWithItsPathWhole) {
+  const std::string longFolder = std::string(90, 'd') + "/" + std::string(90, 'e');
+  QMimeData mime;
+  mime.setUrls({QUrl::fromLocalFile(Make(longFolder + "/b.wav", CanonicalWave(SampleBytes(10)))),
+                QUrl::fromLocalFile(Make("a.wav", kTaggedA)),
+                QUrl::fromLocalFile(Make("c.wav", kTaggedA))});
+  QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&m_dlg, &enter);
+  ASSERT_TRUE(enter.isAccepted());
+  QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&m_dlg, &drop);
+  QApplication::processEvents();
+  EXPECT_EQ(Value("IDC_FILENAME"), QStringLiteral("b.wav"));
+  EXPECT_EQ(EditTexts(), QStringList(6, QString()));
+}
+
+TEST_F(TagEditorDlgTest, FileThatCannotBeOpenedReadWriteLeavesTheWindowAsItWas) {
+  m_dlg.OpenWaveFile(Make("a.wav", kTaggedA));
+  Make("notes.txt", kTaggedA);
+  Make("folder.wav/inside.wav", kTaggedA);
+  for (const char* name : {"notes.txt", "folder.wav", "missing.wav"}) {
+    EXPECT_EQ(m_dlg.OpenWaveFile(QString::fromStdString(m_dir.File(name))), 0) << name;
+  }
+  EXPECT_EQ(m_boxes.Texts(), QStringList(3, kOpenError));
+  EXPECT_EQ(m_boxes.All().front().caption, QStringLiteral("Kestrune"));
+  EXPECT_EQ(Value("IDC_FILENAME"), QStringLiteral("a.wav"));
+  EXPECT_EQ(Edit("IDC_NAME")->text(), QStringLiteral("Joga"));
+}
+
+TEST_F(TagEditorDlgTest, WriteProtectedFileGivesTheMessage) {
+  if (geteuid() == 0) GTEST_SKIP() << "root may write to any file";
+  const QString path = Make("locked.wav", kTaggedA);
+  ASSERT_EQ(chmod(path.toLocal8Bit().constData(), 0444), 0);
+  EXPECT_EQ(m_dlg.OpenWaveFile(path), 0);
+  EXPECT_EQ(m_boxes.Texts(), QStringList{kOpenError});
+}
+
+TEST_F(TagEditorDlgTest, ReaderAndWriterMessagesAreShown) {
+  m_dlg.OpenWaveFile(Make("z.wav", RiffBuilder()
+                                       .Chunk("fmt ", PcmFormat(2, 44100, 16))
+                                       .Chunk("data", SampleBytes(40), ChunkOptions{0u, true})
+                                       .Build()));
+  EXPECT_EQ(Value("IDC_FILENAME"), QStringLiteral("z.wav"));
+  const QString late = Make("late.wav", LateDataWave());
+  const Bytes before = ReadFileBytes(late.toStdString());
+  m_dlg.OpenWaveFile(late);
+  Type("IDC_NAME", QStringLiteral("New"));
+  Click("IDC_SAVE");
+  Click("IDC_CLOSE");
+  ASSERT_EQ(m_boxes.Texts().size(), 2);
+  EXPECT_EQ(m_boxes.Texts().front(), QStringLiteral("error decoding data size"));
+  EXPECT_TRUE(m_boxes.Texts().back().startsWith(QStringLiteral("The tags were not saved")));
+  EXPECT_EQ(ReadFileBytes(late.toStdString()), before);
+}
+
+struct CloseWay {
+  const char* name;
+  std::function<void(CTagEditorDlg&)> close;
+};
+void PrintTo(const CloseWay& way, std::ostream* os) { *os << way.name; }
+
+class TagEditorCloseTest : public TagEditorDlgTest, public ::testing::WithParamInterface<CloseWay> {};
+
+TEST_P(TagEditorCloseTest, ClosesTheFileThenTheWindow) {
+  const QString path = Make("a.wav", kTaggedA);
+  m_dlg.OpenWaveFile(path);
+  Click("IDC_CLEAR");  // the list shrinks: only closing the file cuts the old tail off
+  Click("IDC_SAVE");
+  GetParam().close(m_dlg);
+  EXPECT_FALSE(m_dlg.isVisible());
+  EXPECT_EQ(m_dlg.result(), QDialog::Rejected);
+  EXPECT_EQ(Problem(path), "");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, TagEditorCloseTest,
+    ::testing::Values(
+        CloseWay{"Enter", [](CTagEditorDlg& dlg) { QTest::keyClick(&dlg, Qt::Key_Return); }},
+        CloseWay{"Escape", [](CTagEditorDlg& dlg) { QTest::keyClick(&dlg, Qt::Key_Escape); }},
+        CloseWay{"Exit", [](CTagEditorDlg& dlg) { dlg.findChild<QPushButton*>("IDC_EXIT")->click(); }},
+        CloseWay{"CloseBox", [](CTagEditorDlg& dlg) { dlg.close(); }}));
+
+TEST_F(TagEditorDlgTest, ContextMenuEntryShowsTheAboutBox) {
+  QAction* about = m_dlg.findChild<QAction*>(QStringLiteral("IDM_ABOUTBOX"));
+  ASSERT_TRUE(about && m_dlg.actions().contains(about));
+  EXPECT_EQ(about->text(), QStringLiteral("&About Kestrune..."));
+  QStringList seen;
+  QTimer::singleShot(0, [&] {
+    QWidget* box = QApplication::activeModalWidget();
+    seen << box->windowTitle() << box->findChild<QLabel*>(QStringLiteral("IDC_VERSION"))->text();
+    box->findChild<QPushButton*>(QStringLiteral("IDOK"))->click();
+  });
+  about->trigger();
+  EXPECT_EQ(seen, QStringList({"About Kestrune", "Kestrune Version 1.9"}));
+}
+
+}  // namespace
