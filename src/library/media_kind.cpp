@@ -1,0 +1,36 @@
+#include "media_kind.h"
+
+#include <array>
+
+namespace {
+
+constexpr std::array<std::string_view, 10> kAudioExtensions = {"au",  "ra",  "mid", "mp2",  "mp3",
+                                                               "rmi", "snd", "wav", "aifc", "aiff"};
+constexpr std::array<std::string_view, 9> kVideoExtensions = {"ram", "dat", "avi", "m1v", "mov",
+                                                              "mpg", "mpe", "mpeg", "qt"};
+
+char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view lowerB) {
+  if (a.size() != lowerB.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (AsciiLower(a[i]) != lowerB[i]) return false;
+  }
+  return true;
+}
+
+template <std::size_t N>
+bool InTable(std::string_view extension, const std::array<std::string_view, N>& table) {
+  for (auto candidate : table) {
+    if (EqualsIgnoringAsciiCase(extension, candidate)) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
+std::int32_t ClassifyExtension(std::string_view extension) {
+  if (InTable(extension, kAudioExtensions)) return kKindAudio;
+  if (InTable(extension, kVideoExtensions)) return kKindVideo;
+  return kKindOther;
+}

@@ -1,0 +1,66 @@
+#pragma once
+
+#include <cstdint>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "album_store.h"
+#include "file_system.h"
+#include "id3v1_file.h"
+#include "wave_info_file.h"
+
+// A drop: the dropped paths in the order the platform reports them.
+using DropList = std::vector<std::string>;
+
+// Turns paths into album tracks: dropped files and folders, the lines of the
+// album file, and rescans of selected tracks. Each file's texts come from its
+// RIFF INFO tags, its ID3v1 tag or the mapping dictionary (see BuildEntry).
+class TrackCollection : public AlbumStore {
+ public:
+  TrackCollection(TracklistController& controller, PlatformHooks hooks,
+                  std::string albumPath = kAlbumFileName);
+
+  // Handles a drop on the tracklist window and saves the album afterwards.
+  // Refused (0) while another drop is handled further down the call stack or
+  // while the album loads; 1 when handled.
+  int OnDropFiles(const DropList& drop);
+  // Adds one file as a track, or every file below a folder. "." and "..",
+  // and paths already in the album (exact bytes), add nothing.
+  void AddPath(const std::string& path) override;
+  // AddPath for every entry of folder, dispatching messages between entries.
+  // A folder already entered during the current scan (reached again through
+  // links) is skipped. 0 when the folder cannot be listed, else 1.
+  int ScanFolder(const std::string& folder);
+  // The track for one file path; does not touch the album. Its texts come
+  // from, in this order of precedence:
+  //   a missing file: nothing is read; the name is "(N/A) " + file name;
+  //   a WAVE file: its INFO tags; without a title, a dictionary record for
+  //     the file name replaces them all;
+  //   an MP3 file: its ID3v1 tag; without a title the name is the file name,
+  //     and the dictionary is never asked;
+  //   any other file: the dictionary record, if there is one.
+  // A reader that fails to close its file is reported as "!fclose()".
+  MediaEntry BuildEntry(const std::string& path);
+  // Rebuilds every selected track from its file, in place; the rescanned
+  // list items end up unselected.
+  void RescanSelected();
+
+  // Drops on the main window that arrive while the album loads are held here
+  // and handed back, in order, once the load has ended.
+  void HoldDrop(DropList drop) { m_heldDrops.push_back(std::move(drop)); }
+  std::vector<DropList> TakeHeldDrops();
+
+  std::int32_t m_nDropGate = 1;  // 1: a drop may be handled; 0: one is being handled
+
+ private:
+  MediaEntry BuildEntryOf(const std::string& path, bool exists);
+  void ReadWaveTags(MediaEntry& entry);
+  void ReadId3Tags(MediaEntry& entry, const std::string& name);
+
+  CWaveInfoFile m_wave;
+  CId3v1File m_id3;
+  int m_nScanDepth = 0;
+  std::set<fsys::FolderIdentity> m_enteredFolders;  // during the outermost scan
+  std::vector<DropList> m_heldDrops;
+};

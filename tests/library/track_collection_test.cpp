@@ -1,0 +1,206 @@
+#include "track_collection.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <optional>
+#include <ostream>
+
+#include "id3v1_builder.h"
+#include "media_kind.h"
+#include "path_parts.h"
+#include "temp_dir.h"
+#include "tracklist_fakes.h"
+
+namespace {
+
+MediaEntry Track(const std::string& name, std::int32_t origin, std::int32_t kind, const std::string& artist = "",
+                 const std::string& genre = "") {
+  MediaEntry entry;
+  entry.m_strName = name;
+  entry.m_bName = origin >= kOriginRiffInfo ? 1 : 0;
+  entry.m_strArtist = artist;
+  entry.m_bArtist = artist.empty() ? 0 : 1;
+  entry.m_strGenre = genre;
+  entry.m_bGenre = genre.empty() ? 0 : 1;
+  entry.m_nOrigin = origin;
+  entry.m_nKind = kind;
+  return entry;
+}
+
+MediaEntry DictionaryRecord(const std::string& key) {
+  MediaEntry record = DictionaryStore::MakeRecord(key);
+  record.m_strName = "Mapped";
+  return record;
+}
+
+// One row of the precedence of a file's own tags over the dictionary.
+struct Row {
+  const char* label;
+  const char* file;
+  std::optional<Bytes> bytes;  // none: the file does not exist
+  bool known;                  // the dictionary has a record for the file name
+  std::optional<MediaEntry> expected;  // none: the dictionary record
+};
+std::ostream& operator<<(std::ostream& out, const Row& row) { return out << row.label; }
+
+Bytes Wave(const std::vector<std::pair<std::string, std::string>>& tags) { return CanonicalWave(SampleBytes(64), tags); }
+
+class BuildEntryTest : public testing::TestWithParam<Row> {};
+
+TEST_P(BuildEntryTest, FollowsThePrecedenceOfTagsAndDictionary) {
+  const Row& row = GetParam();
+  TempDir dir;
+  const std::string path = row.bytes ? dir.Write(row.file, *row.bytes) : dir.File(row.file);
+  DictionaryStore dictionary;
+  dictionary.Entries().Add(DictionaryRecord("other.wav"));
+  if (row.known) dictionary.Entries().Add(DictionaryRecord(row.file));
+  FakeController controller;
+  controller.dictionary = &dictionary;
+  TrackCollection tracks(controller, {}, dir.File("default.alb"));
+
+  MediaEntry expected = row.expected.value_or(DictionaryRecord(row.file));
+  expected.m_strFile = path;
+  EXPECT_EQ(tracks.BuildEntry(path), expected);
+  EXPECT_EQ(tracks.GetTrackCount(), 0);
+}
+
+Bytes Mp3(const std::string& title, std::uint8_t genre) {
+  Id3v1Fields fields;
+  fields.Title = title;
+  fields.Artist = "Id3 artist";
+  fields.Genre = genre;
+  return Mp3WithId3v1(fields);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, BuildEntryTest,
+    testing::Values(
+        Row{"Missing", "gone.Mpeg", std::nullopt, true, Track("(N/A) gone.Mpeg", kOriginNone, kKindVideo)},
+        Row{"WaveTitled", "t.wav", Wave({{"INAM", "Title"}, {"IART", "Art"}}), true,
+            Track("Title", kOriginRiffInfo, kKindAudio, "Art")},
+        Row{"WaveUntitledKnown", "u.wav", Wave({{"IART", "Art"}}), true, std::nullopt},
+        Row{"WaveUntitledUnknown", "u.wav", Wave({{"IART", "Art"}}), false,
+            Track("u.wav", kOriginNone, kKindAudio, "Art")},
+        Row{"Mp3Titled", "t.mp3", Mp3("Id3 title", 17), true,
+            Track("Id3 title", kOriginId3v1, kKindAudio, "Id3 artist", "Rock")},
+        Row{"Mp3UntitledNeverAsksDictionary", "u.mp3", Mp3("", 255), true,
+            Track("u.mp3", kOriginNone, kKindAudio, "Id3 artist", "Unknown")},
+        Row{"Mp3WithoutTagBlock", "n.MP3", SampleBytes(400), true, Track("n.MP3", kOriginNone, kKindAudio)},
+        Row{"OtherKnown", "clip.ram", ToBytes("x"), true, std::nullopt},
+        Row{"OtherUnknown", "notes.txt", ToBytes("x"), false, Track("notes.txt", kOriginNone, kKindOther)}),
+    [](const testing::TestParamInfo<Row>& info) { return std::string(info.param.label); });
+
+class TrackCollectionTest : public testing::Test {
+ protected:
+  std::vector<std::string> Files() const {
+    std::vector<std::string> files;
+    for (int i = 0; i < tracks.GetTrackCount(); ++i) files.push_back(tracks.GetTrack(i).m_strFile);
+    return files;
+  }
+
+  TempDir dir;
+  std::function<void()> onPump;
+  std::vector<std::string> messages;
+  FakeController controller;
+  TrackCollection tracks{controller,
+                         RecordingHooks(&messages, &onPump), dir.File("default.alb")};
+};
+
+TEST_F(TrackCollectionTest, ADroppedFolderAddsEveryFileInListingOrderAndSaves) {
+  for (const char* name : {"drop/a.wav", "drop/b.txt", "drop/.hidden", "drop/sub/c.mp3"}) dir.Write(name, "");
+  std::vector<std::string> names, expected;
+  fsys::ListFolder(dir.File("drop"), names);
+  for (const auto& name : names) {
+    if (name != "." && name != "..") expected.push_back(dir.File("drop/" + (name == "sub" ? "sub/c.mp3" : name)));
+  }
+  FakeListView view;
+  tracks.AttachView(&view);
+  EXPECT_EQ(tracks.OnDropFiles({dir.File("drop")}), 1);
+  EXPECT_EQ(Files(), expected);
+  EXPECT_EQ(view.items.size(), 4u);
+  EXPECT_EQ(controller.scanning, (std::vector<bool>{true, false}));
+  EXPECT_EQ(ToText(ReadFileBytes(dir.File("default.alb"))), Lines(expected));
+}
+
+TEST_F(TrackCollectionTest, APathIsADuplicateOnlyWhenItsBytesAreEqual) {
+  tracks.OnDropFiles({dir.File("x/a.wav"), dir.File("x/a.wav")});
+  tracks.OnDropFiles({dir.File("X/A.WAV"), dir.File("x/a.wav")});
+  tracks.AddPath(dir.File("."));
+  tracks.AddPath(dir.File(".."));
+  EXPECT_EQ(Files(), (std::vector<std::string>{dir.File("x/a.wav"), dir.File("X/A.WAV")}));
+}
+
+TEST_F(TrackCollectionTest, ADropDuringAFolderScanChangesNothing) {
+  for (const char* name : {"tree/1", "tree/2", "tree/3", "late"}) dir.Write(name, "");
+  int nested = -1;
+  onPump = [&] { nested = tracks.OnDropFiles({dir.File("late")}); };
+  tracks.OnDropFiles({dir.File("tree")});
+  EXPECT_EQ(nested, 0);
+  EXPECT_EQ(tracks.Album().FindFile(dir.File("late")), -1);
+  EXPECT_EQ(tracks.GetTrackCount(), 3);
+  onPump = nullptr;
+  EXPECT_EQ(tracks.OnDropFiles({dir.File("late")}), 1);  // the gate opens again
+}
+
+TEST_F(TrackCollectionTest, DropsAreRefusedOrHeldWhileTheAlbumLoads) {
+  dir.Write("default.alb", dir.Write("one", "") + "\n");
+  const std::string two = dir.Write("two", "");
+  int refused = -1;
+  onPump = [&] {
+    refused = tracks.OnDropFiles({two});
+    tracks.HoldDrop({two});
+  };
+  tracks.LoadAlbum();
+  EXPECT_EQ(refused, 0);
+  EXPECT_EQ(Files(), (std::vector<std::string>{dir.File("one")}));
+  onPump = nullptr;
+  for (const DropList& drop : tracks.TakeHeldDrops()) tracks.OnDropFiles(drop);
+  EXPECT_EQ(Files(), (std::vector<std::string>{dir.File("one"), two}));
+}
+
+TEST_F(TrackCollectionTest, ScansThroughLinkLoopsEndAndEnterEachFolderOnce) {
+  dir.Write("tree/sub/song.mp3", "");
+  std::filesystem::create_directory_symlink(dir.File("tree"), dir.File("tree/sub/back"));
+  std::filesystem::create_directory_symlink(dir.File("tree/sub"), dir.File("tree/again"));
+  tracks.OnDropFiles({dir.File("tree")});
+  ASSERT_EQ(tracks.GetTrackCount(), 1);
+  EXPECT_EQ(FileNamePart(tracks.GetTrack(0).m_strFile), "song.mp3");
+  EXPECT_EQ(tracks.ScanFolder(dir.File("missing")), 0);
+}
+
+TEST_F(TrackCollectionTest, RescanShowsANewTitleInPlaceAndUnselected) {
+  const std::string song = dir.Write("song.wav", Wave({}));
+  FakeListView view;
+  tracks.AttachView(&view);
+  for (const std::string& path : {dir.File("first"), song, dir.File("last")}) tracks.AddPath(path);
+  dir.Write("song.wav", Wave({{"INAM", "New title"}}));
+  view.selected = {false, true, false};
+  tracks.RescanSelected();
+  EXPECT_EQ(view.items, (std::vector<std::string>{"(N/A) first", "New title", "(N/A) last"}));
+  EXPECT_EQ(view.selected, (std::vector<bool>{false, false, false}));
+  EXPECT_EQ(tracks.GetTrack(1).m_nOrigin, kOriginRiffInfo);
+}
+
+TEST_F(TrackCollectionTest, RescanTakesASelectionOfAnySizeWhole) {
+  struct CountingView : FakeListView {  // cheap for a very large selection
+    void DeleteItem(int) override {}
+    void InsertItem(int index, const std::string&) override { rebuilt.push_back(index); }
+    std::vector<int> SelectedIndexes() const override { return selection; }
+    std::vector<int> selection, rebuilt;
+  } view;
+  for (int i = 0; i < 30005; ++i) {
+    tracks.AddPath(dir.File(std::to_string(i)));
+    view.selection.push_back(i);
+  }
+  tracks.AttachView(&view);
+  tracks.RescanSelected();
+  EXPECT_EQ(view.rebuilt, view.selection);
+}
+
+TEST_F(TrackCollectionTest, TheWaveReadersMessagesReachTheUser) {
+  tracks.AddPath(dir.Write("zero.wav", RiffBuilder().Chunk("fmt ", PcmFormat(1, 8000, 8)).Chunk("data", Bytes{}).Build()));
+  EXPECT_EQ(messages, (std::vector<std::string>{"error decoding data size"}));
+}
+
+}  // namespace
