@@ -1,0 +1,61 @@
+#include "pixel_buffer.h"
+
+#include <algorithm>
+
+namespace {
+
+int NonNegative(int n) { return std::max(n, 0); }
+
+}  // namespace
+
+PixelBuffer::PixelBuffer(int width, int height, ColorTriple fill)
+    : m_nWidth(NonNegative(width)), m_nHeight(NonNegative(height)) {
+  m_bytes.resize(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight) * 3);
+  for (std::size_t i = 0; i < m_bytes.size(); i += 3) {
+    m_bytes[i] = fill.red;
+    m_bytes[i + 1] = fill.green;
+    m_bytes[i + 2] = fill.blue;
+  }
+}
+
+std::size_t PixelBuffer::Offset(int x, int y) const {
+  return (static_cast<std::size_t>(y) * static_cast<std::size_t>(m_nWidth) + static_cast<std::size_t>(x)) * 3;
+}
+
+ColorTriple PixelBuffer::Pixel(int x, int y) const {
+  const std::size_t at = Offset(x, y);
+  return ColorTriple{m_bytes[at], m_bytes[at + 1], m_bytes[at + 2]};
+}
+
+void PixelBuffer::SetPixel(int x, int y, ColorTriple colour) {
+  const std::size_t at = Offset(x, y);
+  m_bytes[at] = colour.red;
+  m_bytes[at + 1] = colour.green;
+  m_bytes[at + 2] = colour.blue;
+}
+
+MonoBitmap::MonoBitmap(int width, int height)
+    : m_nWidth(NonNegative(width)),
+      m_nHeight(NonNegative(height)),
+      m_bits(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight), false) {}
+
+bool MonoBitmap::Bit(int x, int y) const {
+  return m_bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_nWidth) + static_cast<std::size_t>(x)];
+}
+
+void MonoBitmap::SetBit(int x, int y, bool on) {
+  m_bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_nWidth) + static_cast<std::size_t>(x)] = on;
+}
+
+PixelBuffer ExpandMonochrome(const MonoBitmap& mask) {
+  constexpr ColorTriple kWhite{255, 255, 255};
+  PixelBuffer expanded(mask.Width(), mask.Height());
+  for (int y = 0; y < mask.Height(); ++y) {
+    for (int x = 0; x < mask.Width(); ++x) {
+      if (mask.Bit(x, y)) {
+        expanded.SetPixel(x, y, kWhite);
+      }
+    }
+  }
+  return expanded;
+}

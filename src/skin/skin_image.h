@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include "pixel_buffer.h"
+
+// The skin bitmaps are compiled in as ":/skin/<number>.png".
+QString SkinBitmapPath(int id);
+
+// Loads a skin bitmap; an empty buffer when there is none with that number.
+// A one-bit bitmap is read with its 0 bits as black and its 1 bits as white.
+PixelBuffer LoadSkinBitmap(int id);
+
+PixelBuffer PixelBufferFromImage(const QImage& image);
+QImage ImageFromPixelBuffer(const PixelBuffer& buffer);
