@@ -1,0 +1,20 @@
+#include "bitmap_static.h"
+
+#include <QPainter>
+
+#include "skin_image.h"
+
+CBitmapStatic::CBitmapStatic(QWidget* parent) : QWidget(parent) {
+  setAttribute(Qt::WA_TransparentForMouseEvents);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CBitmapStatic::SetPicture(const PixelBuffer& picture) {
+  m_picture = picture;
+  update();
+}
+
+void CBitmapStatic::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.drawImage(0, 0, ImageFromPixelBuffer(m_picture));
+}

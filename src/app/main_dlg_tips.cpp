@@ -1,0 +1,91 @@
+// Tooltips of the main window's controls. Each text is asked for when its tip
+// is about to show, so tips that follow the playback state stay current; the
+// same text is the control's accessible name.
+#include <QHelpEvent>
+#include <QToolTip>
+
+#include "main_dlg.h"
+#include "skin_tip.h"
+
+QString CMainDlg::TipText(int id) const {
+  // The controller makes two tips of its own here: the small Play button's
+  // names the track while it plays, and the track display's lists the
+  // current track's chosen tags.
+  switch (id) {
+    case IDC_CAPTION:
+      return QString::fromLatin1(kCaptionTip);
+    case IDC_STATUS_DISPLAY:
+      return QString::fromLatin1(kStatusTip);
+    default:
+      break;
+  }
+  for (const SkinButtonPlace& place : kSkinButtons) {
+    if (place.id == id) {
+      return QString::fromLatin1(place.tip);
+    }
+  }
+  return {};
+}
+
+int CMainDlg::ControlId(const QObject* control) const {
+  for (const auto& [id, widget] : m_controls) {
+    if (widget == control) {
+      return id;
+    }
+  }
+  return 0;
+}
+
+bool CMainDlg::ShowTip(QWidget* control, int id, QHelpEvent* event) {
+  const QString text = TipText(id);
+  SetSkinTipText(control, text);
+  if (text.isEmpty()) {
+    QToolTip::hideText();
+    event->ignore();
+  } else {
+    QToolTip::showText(event->globalPos(), text, control);
+  }
+  return true;
+}
+
+// The statics that let the mouse through get their tips from here.
+bool CMainDlg::ShowStaticTip(QHelpEvent* event) {
+  for (const auto& [id, control] : m_controls) {
+    if (control->isVisible() && control->testAttribute(Qt::WA_TransparentForMouseEvents) &&
+        control->geometry().contains(event->pos())) {
+      return ShowTip(control, id, event);
+    }
+  }
+  QToolTip::hideText();
+  event->ignore();
+  return true;
+}
+
+bool CMainDlg::event(QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    return ShowStaticTip(static_cast<QHelpEvent*>(event));
+  }
+  return QWidget::event(event);
+}
+
+bool CMainDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::ToolTip) {
+    if (const int id = ControlId(watched); id != 0) {
+      return ShowTip(static_cast<QWidget*>(watched), id, static_cast<QHelpEvent*>(event));
+    }
+  }
+  // The track display keeps its presses: they neither move the window nor
+  // reach the double-click areas. Its release still reports the click.
+  if (watched == m_trackDisplay) {
+    switch (event->type()) {
+      case QEvent::MouseButtonPress:
+      case QEvent::MouseButtonDblClick:
+      case QEvent::MouseMove:
+        event->accept();
+        return true;
+      default:
+        break;
+    }
+  }
+  return QWidget::eventFilter(watched, event);
+}
