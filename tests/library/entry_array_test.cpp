@@ -28,6 +28,23 @@ TEST(EntryArrayTest, RemoveAtKeepsTheOrderOfLaterEntries) {
   EXPECT_EQ(array.GetAt(2), MediaEntry{});
 }
 
+TEST(EntryArrayTest, ReorderAndReusedSlotsKeepIndexesAndLookupsRight) {
+  EntryArray array = Of({"a", "b", "c", "d"});
+  array.Reorder({3, 1, 0, 2});
+  EXPECT_EQ(Files(array), (std::vector<std::string>{"d", "b", "a", "c"}));
+  EXPECT_EQ(array.FindFile("a"), 2);
+  array.RemoveAt(1);  // "b": its slot is free for the next entry
+  MediaEntry added;
+  added.m_strFile = "e";
+  EXPECT_EQ(array.Add(added), 3);
+  EXPECT_EQ(Files(array), (std::vector<std::string>{"d", "a", "c", "e"}));
+  EXPECT_EQ(array.FindFile("e"), 3);
+  EXPECT_EQ(array.FindFile("b"), -1);
+  EntryArray moved = std::move(array);
+  EXPECT_EQ(Files(moved), (std::vector<std::string>{"d", "a", "c", "e"}));
+  EXPECT_EQ(moved.FindFile("c"), 2);
+}
+
 TEST(EntryArrayTest, CopiesAreIndependent) {
   EntryArray array = Of({"a"});
   MediaEntry read = array.GetAt(0);
