@@ -1,0 +1,177 @@
+#include "dictionary_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QLineEdit>
+#include <QListView>
+#include <QTest>
+
+#include "dictionary_layout.h"
+#include "dictionary_window.h"
+#include "message_box.h"
+#include "temp_dir.h"
+#include "text_file.h"
+
+namespace {
+
+class DictionaryDlgTest : public testing::Test {
+ protected:
+  DictionaryDlgTest() : m_dlg(nullptr, m_dir.File("default.dic")) {}
+
+  void AddKeys(const std::vector<std::string>& keys) {
+    for (const auto& key : keys) {
+      MediaEntry record = DictionaryStore::MakeRecord(key);
+      record.m_strName = key;
+      record.m_strArtist = "Artist of " + key;
+      m_dlg.Entries().Add(record);
+    }
+  }
+  std::vector<std::string> Keys() const {
+    std::vector<std::string> keys;
+    for (int i = 0; i < m_dlg.GetSize(); ++i) keys.push_back(m_dlg.Entries().At(i).m_strFile);
+    return keys;
+  }
+  std::vector<std::string> ListTexts() const {
+    std::vector<std::string> texts;
+    const QAbstractItemModel& model = *List().model();
+    for (int i = 0; i < model.rowCount(); ++i) texts.push_back(model.index(i, 0).data().toString().toStdString());
+    return texts;
+  }
+  QListView& List() const { return m_dlg.Window()->List(); }
+  QLineEdit& Edit(int id) const { return *m_dlg.Window()->Edit(id); }
+  // A click on a line, as the user makes it.
+  void ClickLine(int row) {
+    const QRect rect = List().visualRect(List().model()->index(row, 0));
+    QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, rect.center());
+  }
+  std::string SavedFile() const { return ToText(ReadFileBytes(m_dir.File("default.dic"))); }
+
+  CMessageBoxRecorder m_messages;
+  TempDir m_dir;
+  CDictionaryDlg m_dlg;
+};
+
+TEST_F(DictionaryDlgTest, DroppedFolderGivesKeysAndKindsAndIsSaved) {
+  m_dir.Write("drop/a.wav", "x");
+  m_dir.Write("drop/b.mid", "x");
+  m_dir.Write("drop/sub/c.avi", "x");
+  m_dlg.OpenWindow();
+  EXPECT_EQ(m_dlg.OnDropFiles({m_dir.File("drop")}), 1);
+  std::vector<std::string> keys = Keys();
+  std::sort(keys.begin(), keys.end());  // in the order the system lists them
+  EXPECT_EQ(keys, (std::vector<std::string>{"a.wav", "b.mid", "c.avi"}));
+  for (int i = 0; i < m_dlg.GetSize(); ++i) {
+    const MediaEntry& entry = m_dlg.Entries().At(i);
+    EXPECT_EQ(entry.m_nKind, entry.m_strFile == "c.avi" ? 2 : 1) << entry.m_strFile;
+    EXPECT_EQ(entry.m_strName, entry.m_strFile);
+    EXPECT_EQ(entry.m_nOrigin, 1);
+  }
+  EXPECT_EQ(ListTexts(), Keys());
+  DictionaryStore reloaded({}, m_dir.File("default.dic"));
+  reloaded.LoadDictionary();
+  EXPECT_EQ(reloaded.GetSize(), 3);
+}
+
+TEST_F(DictionaryDlgTest, FileIsKnownOnlyByItsExactName) {
+  const std::string a = m_dir.Write("a.wav", "x");
+  m_dlg.OpenWindow();
+  m_dlg.OnDropFiles({a});
+  m_dlg.OnDropFiles({a});
+  EXPECT_EQ(Keys(), std::vector<std::string>{"a.wav"});
+  AddKeys({"song.wav2"});
+  m_dlg.OnDropFiles({m_dir.Write("A.WAV", "x"), m_dir.Write("song.wav", "x")});
+  EXPECT_EQ(Keys(), (std::vector<std::string>{"a.wav", "song.wav2", "A.WAV", "song.wav"}));
+}
+
+TEST_F(DictionaryDlgTest, DropDuringAnotherDropIsRefused) {
+  m_dir.Write("drop/a.wav", "x");
+  m_dir.Write("drop/b.wav", "x");
+  const std::string late = m_dir.Write("late.wav", "x");
+  m_dlg.OpenWindow();
+  int refused = -1;
+  // Runs at the scan's first dispatch of waiting events.
+  QMetaObject::invokeMethod(&m_dlg, [&] { refused = m_dlg.OnDropFiles({late}); }, Qt::QueuedConnection);
+  m_dlg.OnDropFiles({m_dir.File("drop")});
+  EXPECT_EQ(refused, 0);
+  EXPECT_EQ(m_dlg.GetSize(), 2);
+}
+
+TEST_F(DictionaryDlgTest, SortOrdersKeysByBytesAndShowsNoEntry) {
+  AddKeys({"b", "a", "B", "A"});
+  m_dlg.OpenWindow();
+  ClickLine(0);
+  EXPECT_EQ(Edit(IDC_DIC_NAME).text(), "b");
+  m_dlg.OnSort();
+  EXPECT_EQ(Keys(), (std::vector<std::string>{"A", "B", "a", "b"}));
+  EXPECT_EQ(ListTexts(), Keys());
+  EXPECT_EQ(m_dlg.CurrentIndex(), -1);
+  EXPECT_EQ(Edit(IDC_DIC_NAME).text(), "");
+  EXPECT_EQ(Edit(IDC_DIC_ARTIST).text(), "");
+  EXPECT_TRUE(m_dlg.Window()->SelectedIndexes().empty());
+  EXPECT_EQ(SavedFile().substr(0, 2), "A" + std::string(kLineEnd).substr(0, 1));
+}
+
+TEST_F(DictionaryDlgTest, EditedArtistIsStoredOnNextSelectionAndSavedOnClosing) {
+  AddKeys({"a.wav", "b.wav"});
+  m_dlg.OpenWindow();
+  ClickLine(0);
+  Edit(IDC_DIC_ARTIST).setText(QStringLiteral("New artist"));
+  ClickLine(1);
+  EXPECT_EQ(m_dlg.Entries().At(0).m_strArtist, "New artist");
+  EXPECT_EQ(Edit(IDC_DIC_ARTIST).text(), "Artist of b.wav");
+  Edit(IDC_DIC_COMMENT).setText(QStringLiteral("Typed before closing"));
+  m_dlg.Window()->reject();
+  EXPECT_FALSE(m_dlg.WindowExists());
+  EXPECT_EQ(m_dlg.Entries().At(1).m_strComment, "Typed before closing");
+  const std::string saved = SavedFile();
+  EXPECT_NE(saved.find("New artist"), std::string::npos);
+  EXPECT_NE(saved.find("Typed before closing"), std::string::npos);
+}
+
+TEST_F(DictionaryDlgTest, UntouchedFieldsKeepTheirBytes) {
+  AddKeys({"a.wav", "b.wav"});
+  MediaEntry latin1 = m_dlg.Entries().GetAt(0);
+  latin1.m_strArtist = "Caf\xE9";  // not UTF-8: shown as Latin-1
+  m_dlg.Entries().SetAt(0, latin1);
+  m_dlg.OpenWindow();
+  ClickLine(0);
+  EXPECT_EQ(Edit(IDC_DIC_ARTIST).text(), QString::fromUtf8("Caf\xC3\xA9"));
+  ClickLine(1);
+  EXPECT_EQ(m_dlg.Entries().At(0).m_strArtist, "Caf\xE9");
+}
+
+TEST_F(DictionaryDlgTest, DeleteWithNothingSelectedChangesNothing) {
+  AddKeys({"a.wav", "b.wav"});
+  m_dlg.OpenWindow();
+  ClickLine(1);
+  List().selectionModel()->clearSelection();
+  m_dlg.OnDelete();
+  EXPECT_EQ(Keys(), (std::vector<std::string>{"a.wav", "b.wav"}));
+  EXPECT_EQ(Edit(IDC_DIC_NAME).text(), "b.wav");
+  EXPECT_EQ(m_dlg.CurrentIndex(), 1);
+}
+
+TEST_F(DictionaryDlgTest, DeletingTheShownEntryLeavesTheNextOneUntouched) {
+  AddKeys({"a.wav", "b.wav", "c.wav"});
+  m_dlg.OpenWindow();
+  ClickLine(2);
+  QTest::keyClick(&List(), Qt::Key_Delete);
+  EXPECT_EQ(Keys(), (std::vector<std::string>{"a.wav", "b.wav"}));
+  EXPECT_EQ(ListTexts(), Keys());
+  EXPECT_EQ(Edit(IDC_DIC_NAME).text(), "");
+  ClickLine(0);
+  EXPECT_EQ(m_dlg.Entries().At(0).m_strName, "a.wav");
+  EXPECT_EQ(m_dlg.Entries().At(0).m_strArtist, "Artist of a.wav");
+  EXPECT_EQ(m_dlg.Entries().At(1).m_strName, "b.wav");
+  EXPECT_EQ(SavedFile(), "");  // the key deletes without saving
+}
+
+TEST_F(DictionaryDlgTest, ControlsCarryTheirToolTips) {
+  m_dlg.OpenWindow();
+  EXPECT_EQ(Edit(IDC_DIC_NAME).toolTip(), "Display Name");
+  EXPECT_EQ(Edit(IDC_DIC_DATE).toolTip(), "Creation Date");
+  EXPECT_EQ(List().toolTip(), "Filenames");
+  EXPECT_EQ(m_dlg.Window()->findChild<QWidget*>("IDC_DIC_DELETE")->toolTip(), "Delete selection");
+}
+
+}  // namespace
