@@ -1,0 +1,55 @@
+#pragma once
+
+#include <string>
+
+// Receives the playback window's position notifications: every 500 ms while a
+// medium is open, and once more with a position equal to the length, exactly,
+// when the medium reaches its end.
+class MciPositionListener {
+ public:
+  virtual ~MciPositionListener() = default;
+  virtual void OnNotifyPos(int positionMs) = 0;
+};
+
+// The playback window: it plays one medium at a time and doubles as the video
+// window, a captioned, resizable top-level window owned by the main window.
+// The main window talks to playback only through these operations. Times are
+// milliseconds once SetTimeFormatMs has been called after an Open. Errors of
+// the medium are shown by the playback window itself.
+class MciWindow {
+ public:
+  // Seek target that means the start of the medium.
+  static constexpr int kStart = -1;
+
+  virtual ~MciWindow() = default;
+
+  // Opens a medium in place of the one open; 1 on success, 0 otherwise.
+  virtual int Open(const std::string& path) = 0;
+  virtual void SetTimeFormatMs() = 0;
+  // 0 when nothing playable is open.
+  virtual int GetLength() const = 0;
+  virtual int GetPosition() const = 0;
+
+  // Play from the current position; pause, resume after a pause, stop.
+  virtual void Play() = 0;
+  virtual void Pause() = 0;
+  virtual void Resume() = 0;
+  virtual void Stop() = 0;
+  // To positionMs, or to the start with kStart.
+  virtual void Seek(int positionMs) = 0;
+
+  // Shows or hides the video window; moves and sizes it (screen pixels; a
+  // height of 0 leaves the height to the medium).
+  virtual void SetVisible(bool visible) = 0;
+  virtual void Move(int x, int y, int width, int height) = 0;
+  // Where the video window is now, in screen pixels, so that it can be put
+  // back there at the next start.
+  struct WindowPos {
+    int x = 0;
+    int y = 0;
+  };
+  virtual WindowPos GetWindowPos() const = 0;
+
+  // Where the position notifications go; nullptr stops them being delivered.
+  virtual void SetPositionListener(MciPositionListener* listener) = 0;
+};

@@ -1,0 +1,140 @@
+// These tests play real media through Qt Multimedia in real time, offscreen
+// and with or without a sound device.
+#include "qt_mci_window.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <memory>
+
+#include <QTest>
+#include <QVideoFrame>
+#include <QVideoFrameFormat>
+#include <QVideoSink>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "message_box.h"
+#include "position_recorder.h"
+#include "riff_builder.h"
+#include "temp_dir.h"
+
+namespace {
+
+constexpr int kPlayTimeoutMs = 15000;
+
+// 1.5 s of silence, 8 kHz mono 16-bit.
+Bytes ShortWave() {
+  return RiffBuilder().Chunk("fmt ", PcmFormat(1, 8000, 16)).Chunk("data", Bytes(24000, 0)).Build();
+}
+
+class QtMciWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    mci = std::make_unique<QtMciWindow>(&owner, 30, 40);
+    mci->SetPositionListener(&recorder);
+  }
+
+  bool WaitForEnd() {
+    return QTest::qWaitFor([this] { return recorder.Count(mci->GetLength()) > 0; }, kPlayTimeoutMs);
+  }
+
+  // No test may wait for a click on a real message box.
+  CMessageBoxRecorder boxes;
+  TempDir folder;
+  QWidget owner;
+  std::unique_ptr<QtMciWindow> mci;
+  PositionRecorder recorder;
+};
+
+TEST_F(QtMciWindowTest, AWavePlaysToItsEndWithNotificationsEveryHalfSecond) {
+  ASSERT_EQ(mci->Open(folder.Write("short.wav", ShortWave())), 1);
+  ASSERT_EQ(mci->GetLength(), 1500);
+  mci->Play();
+  ASSERT_TRUE(WaitForEnd());
+  QTest::qWait(1000);  // nothing may follow the end
+
+  EXPECT_EQ(recorder.positions.back(), 1500);
+  EXPECT_EQ(recorder.Count(1500), 1);
+  EXPECT_TRUE(std::is_sorted(recorder.positions.begin(), recorder.positions.end()));
+  // 1.5 s at one notification per 500 ms, the first at 0 or soon after start.
+  EXPECT_GE(recorder.positions.size(), 3u);
+  EXPECT_LE(recorder.positions.size(), 6u);
+  EXPECT_TRUE(boxes.Texts().isEmpty());
+}
+
+// Stop holds the position for the next Play; forward search may land exactly
+// on the length, which is the end; Home rewinds from there.
+TEST_F(QtMciWindowTest, KeepsThePositionThroughStopAndSeeks) {
+  mci->Open(folder.Write("short.wav", ShortWave()));
+  mci->Seek(900);
+  mci->Play();
+  ASSERT_TRUE(QTest::qWaitFor([this] { return mci->GetPosition() > 1000; }, kPlayTimeoutMs));
+  mci->Stop();
+  QTest::qWait(100);  // the back end settles
+  const int stoppedAt = mci->GetPosition();
+  QTest::qWait(300);
+  EXPECT_NEAR(mci->GetPosition(), stoppedAt, 30);
+  mci->Seek(1500);
+  mci->Play();
+  ASSERT_TRUE(WaitForEnd());
+  EXPECT_GE(*std::min_element(recorder.positions.begin(), recorder.positions.end()), 900);
+  mci->Seek(MciWindow::kStart);
+  EXPECT_LT(mci->GetPosition(), 100);
+  recorder.positions.clear();
+  mci->Play();
+  EXPECT_TRUE(WaitForEnd());
+}
+
+TEST_F(QtMciWindowTest, AFileThatCannotPlayIsReportedAndOpensNothing) {
+  const std::string missing = folder.File("missing.wav");
+  const std::string text = folder.Write("text.wav", std::string("no medium at all\n"));
+  for (const std::string& path : {missing, text}) {
+    ASSERT_EQ(mci->Open(folder.Write("short.wav", ShortWave())), 1) << boxes.Texts().join(' ').toStdString();
+    EXPECT_EQ(mci->Open(path), 0);
+    EXPECT_EQ(mci->GetLength(), 0);
+    mci->Play();
+    EXPECT_TRUE(boxes.Texts().last().startsWith(QStringLiteral("Cannot play \"%1\".\n").arg(path.c_str())));
+  }
+  EXPECT_EQ(boxes.Texts().size(), 2);
+  QTest::qWait(700);
+  EXPECT_TRUE(recorder.positions.empty());
+}
+
+// Both tests below make their medium with a tool and skip when it is missing.
+bool MakeFile(const std::string& command) { return std::system((command + " 2>/dev/null").c_str()) == 0; }
+
+TEST_F(QtMciWindowTest, AnMp3Opens) {
+  const std::string path = folder.File("tone.mp3");
+  if (!MakeFile("sox -q -n -r 44100 -c 2 '" + path + "' synth 1 sine 440")) GTEST_SKIP() << "no sox with MP3";
+  ASSERT_EQ(mci->Open(path), 1) << boxes.Texts().join(' ').toStdString();
+  // The encoder pads the stream by a few frames.
+  EXPECT_GE(mci->GetLength(), 1000);
+  EXPECT_LE(mci->GetLength(), 1200);
+}
+
+TEST_F(QtMciWindowTest, TakesTheSizeOfAVideo) {
+  const std::string path = folder.File("bars.avi");
+  if (!MakeFile("gst-launch-1.0 -q videotestsrc num-buffers=20 ! video/x-raw,width=160,height=120,framerate=10/1 "
+                "! avimux ! filesink location='" + path + "'")) {
+    GTEST_SKIP() << "no gst-launch-1.0";
+  }
+  ASSERT_EQ(mci->Open(path), 1) << boxes.Texts().join(' ').toStdString();
+  EXPECT_EQ(mci->GetLength(), 2000);
+  EXPECT_TRUE(QTest::qWaitFor([this] { return mci->size() == QSize(160, 120); }, 5000)) << mci->height();
+  mci->Move(70, 80, 348, 0);  // a height of 0 keeps the video's
+  EXPECT_EQ(mci->geometry(), QRect(70, 80, 348, 120));
+
+  // A frame of another size, as a stream may change mid-way, once the first
+  // real frame is in. The sink announces it while holding its own lock:
+  // answering at once would hang.
+  ASSERT_TRUE(QTest::qWaitFor([this] { return mci->videoSink()->videoSize() == QSize(160, 120); }, 5000));
+  mci->videoSink()->setVideoFrame(QVideoFrame(QVideoFrameFormat(QSize(64, 48), QVideoFrameFormat::Format_BGRA8888)));
+  EXPECT_TRUE(QTest::qWaitFor([this] { return mci->size() == QSize(64, 48); }, 5000)) << mci->height();
+}
+
+TEST_F(QtMciWindowTest, IsAnOwnedTopLevelWindowPlacedAtCreation) {
+  EXPECT_TRUE(mci->isWindow() && mci->parentWidget() == &owner && !mci->isVisible());
+  EXPECT_EQ(mci->geometry(), QRect(30, 40, QtMciWindow::kInitialWidth, 0));
+}
+
+}  // namespace
