@@ -29,3 +29,10 @@ enum MainControlId : int {
   IDC_STATUS_DISPLAY = 1032,
   IDC_SLIDER = 1033,
 };
+
+// The main window's timers: the search step every second and the one-shot
+// album load after start-up.
+enum MainTimerId : int {
+  IDT_SEEK = 1204,
+  IDT_LOADALBUM = 1206,
+};

@@ -2,16 +2,16 @@
 
 #include <QGuiApplication>
 
+#include "message_box.h"
 #include "skin_button.h"
 
-namespace {
-
-// What the track display reads while no track is current.
-constexpr const char* kNoFileLoaded = "No file loaded";
-
-}  // namespace
-
-CMainDlg::CMainDlg(QWidget* parent) : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+CMainDlg::CMainDlg(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_tracklistDlg(this, this),
+      m_dictionaryDlg(this),
+      m_drawRandom([this] { return m_random.Next(); }) {
+  m_tagDisplayDlg.SetMessageSink(
+      [this](const std::string& text) { ShowMessageBox(this, QString::fromStdString(text)); });
   setWindowTitle(QStringLiteral("Velmora"));
   setFixedSize(kMainWidth, kMainHeight);
   move(m_ptMain);
@@ -27,7 +27,15 @@ CMainDlg::~CMainDlg() {
   }
 }
 
-void CMainDlg::SetMciWindow(std::unique_ptr<MciWindow> mciWindow) { m_hMciWnd = std::move(mciWindow); }
+void CMainDlg::SetMciWindow(std::unique_ptr<MciWindow> mciWindow) {
+  if (m_hMciWnd) {
+    m_hMciWnd->SetPositionListener(nullptr);
+  }
+  m_hMciWnd = std::move(mciWindow);
+  if (m_hMciWnd) {
+    m_hMciWnd->SetPositionListener(this);
+  }
+}
 
 void CMainDlg::SetSliderScale(int lengthMs) {
   m_nLengthMs = lengthMs;
@@ -48,9 +56,6 @@ void CMainDlg::ResumeState() {
   }
 }
 
-// The album arrives with the controller; until then no track is current.
-std::string CMainDlg::GetTrackDisplayText() const { return kNoFileLoaded; }
-
 QWidget* CMainDlg::Control(int id) const {
   for (const auto& [controlId, control] : m_controls) {
     if (controlId == id) {
@@ -65,12 +70,4 @@ CSkinButton* CMainDlg::Button(int id) const { return qobject_cast<CSkinButton*>(
 void CMainDlg::SetMainPosition(QPoint position) {
   m_ptMain = position;
   move(m_ptMain);
-}
-
-void CMainDlg::OnCommand(int id) {
-  // The transport, the modes and the companion windows are the controller's;
-  // the face answers only its own button.
-  if (id == IDC_MINIMIZE) {
-    OnMinimize();
-  }
 }

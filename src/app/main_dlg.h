@@ -3,38 +3,112 @@
 #include <QImage>
 #include <QPoint>
 #include <QWidget>
+#include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "color_triple.h"
+#include "dictionary_dlg.h"
 #include "element_color_table.h"
 #include "mci_window.h"
 #include "pixel_buffer.h"
+#include "play_order.h"
+#include "random15.h"
 #include "skin_layout.h"
+#include "tag_display_dlg.h"
 #include "track_display.h"
+#include "tracklist_controller.h"
+#include "tracklist_dlg.h"
 
 class CBitmapStatic;
 class QHelpEvent;
 class CSkinButton;
 class CStatusDisplay;
 
-// The jukebox's main window: a frameless 266 x 114 window drawn wholly from
-// the skin, with its skin buttons, the status and track displays, the caption
-// and the position slider. This part holds the face: layout, painting,
-// colours, moving and rolling up the window and dragging the slider thumb.
-// Playback goes through the MciWindow it is given.
-class CMainDlg : public QWidget, public TrackDisplayTextSource {
+// The jukebox's main window and controller: a frameless 266 x 114 window
+// drawn wholly from the skin, with its skin buttons, the status and track
+// displays, the caption and the position slider. It owns the companion
+// window objects (tracklist with the album, dictionary, tag display choices)
+// for the whole run, drives playback through its MciWindow and decides what
+// plays next. The program ends only through the Exit button or the end of the
+// session.
+//
+// The transport state and the play modes are nothing but the lit states of
+// their skin buttons.
+class CMainDlg : public QWidget,
+                 public TrackDisplayTextSource,
+                 public TracklistController,
+                 public MciPositionListener {
   Q_OBJECT
 
  public:
   explicit CMainDlg(QWidget* parent = nullptr);
   ~CMainDlg() override;
 
-  // The playback window; the main window owns it from here on.
+  // Start-up (main_dlg_startup.cpp): settings, placement, colours and the
+  // dictionary; the playback window and the album timer follow the window's
+  // first paint, and the album the first tick of IDT_LOADALBUM. 0 when the
+  // program must end at once with kCannotCreateExitStatus (the dictionary
+  // file can be neither opened nor created; the user has been told).
+  int OnInitDialog();
+  // A timer's tick: IDT_SEEK steps the searches, IDT_LOADALBUM loads the
+  // album once. Others do nothing.
+  void OnTimer(int timerId);
+  // The Exit button: records the companion windows' places, saves settings,
+  // album and dictionary, and ends the program. Ignored while the album
+  // loads.
+  void OnExit();
+  // The session is ending: the dictionary and then the album are saved; the
+  // settings are not.
+  void OnEndSession();
+  // 1 normally, 0 while the album loads.
+  int IsReady() const { return m_nReady; }
+  bool HasEnded() const { return m_bEnded; }
+  bool IsAlbumLoaded() const { return m_bAlbumLoaded; }
+
+  // The playback window; the main window owns it from here on and hears its
+  // position notifications. Start-up creates the real one when none was
+  // given.
   void SetMciWindow(std::unique_ptr<MciWindow> mciWindow);
   MciWindow* GetMciWindow() const { return m_hMciWnd.get(); }
+  QPoint GetVideoPosition() const { return m_ptVideo; }
+
+  // A skin button's command, or a menu command (main_dlg_commands.cpp).
+  void OnCommand(int id);
+  // Paths dropped on the main window: they go to the tracklist window, which
+  // opens for them; ignored while it is open.
+  void OnDropFiles(const DropList& drop);
+
+  // Playback (main_dlg_playback.cpp).
+  void OnPlay();
+  void OnStop();
+  void OnPause();
+  void OnReverseSearch();
+  void OnForwardSearch();
+  void OnHome();
+  void OnEnd();
+  void ToggleMode(int id);
+  bool SelectNextTrack();
+  bool SelectPreviousTrack();
+  void OpenCurrentTrack() override;
+  void OnNotifyPos(int positionMs) override;
+  // Where random play draws its values (0-32767); the seeded 15-bit
+  // generator unless replaced.
+  void SetRandomSource(std::function<std::int32_t()> draw) { m_drawRandom = std::move(draw); }
+
+  // Calls of the tracklist.
+  void SetScanning(bool on) override;
+  int LookUpDictionary(MediaEntry& entry) override;
+
+  // The owned window objects.
+  CTracklistDlg& TracklistDlg() { return m_tracklistDlg; }
+  CDictionaryDlg& DictionaryDlg() { return m_dictionaryDlg; }
+  CTagDisplayDlg& TagDisplayDlg() { return m_tagDisplayDlg; }
+  // While the colour window is open the searches stand still.
+  void SetColorDlgOpen(bool open) { m_bColorDlgOpen = open ? 1 : 0; }
 
   // Skin (main_dlg_skin.cpp).
   void RepaintAll();
@@ -53,7 +127,7 @@ class CMainDlg : public QWidget, public TrackDisplayTextSource {
   // The 25 element colours ApplyColor reads.
   ElementColorTable& ColorTable() { return m_colorTable; }
 
-  // Playback state the face needs (main_dlg.cpp).
+  // Playback state (main_dlg.cpp).
   // Sets the length of the open medium and the slider's scale from it.
   void SetSliderScale(int lengthMs);
   // After a seek: plays again when Play is lit, pauses again when Pause is.
@@ -78,7 +152,17 @@ class CMainDlg : public QWidget, public TrackDisplayTextSource {
   bool IsDraggingSlider() const { return m_bDragSlider != 0; }
   int GetDragPosition() const { return m_nDragPosition; }
 
+ signals:
+  // The program's main window has closed for good with this exit status.
+  void finished(int result);
+
  protected:
+  // The settings: play modes, window places, colours and tag choices, read
+  // once at start-up and written once at Exit. Until they are kept between
+  // runs, every value reads as its default.
+  virtual void LoadSettings();
+  virtual void SaveSettings();
+
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;
@@ -87,10 +171,36 @@ class CMainDlg : public QWidget, public TrackDisplayTextSource {
   void mouseMoveEvent(QMouseEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
+  void timerEvent(QTimerEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
-  // A skin button was clicked.
-  void OnCommand(int id);
+  // Start-up and exit (main_dlg_startup.cpp).
+  void OnFirstPaint();
+  void FinishStartUp();
+  void CreateMciWindow();
+  void OnLoadAlbum();
+  void HandleHeldDrops();
+  void SaveLoadedAlbum();
+  void EndDialog(int result);
+
+  // Playback (main_dlg_playback.cpp).
+  bool IsLit(int id) const;
+  void SetLit(int id, bool on);
+  PlayModes CurrentModes() const;
+  void ShowTrackLamps(const MediaEntry& track);
+  void OnSeekTimer();
+
+  // Companion windows (main_dlg_commands.cpp).
+  void OpenTracklist(const DropList& pendingDrop);
+  void OpenDictionary();
+
+  // Texts of the displays and tips (main_dlg_displays.cpp).
+  QString MiniPlayTip() const;
+  QString TrackDisplayTip() const;
 
   // Skin set-up and painting (main_dlg_skin.cpp).
   void CreateSkin();
@@ -118,6 +228,16 @@ class CMainDlg : public QWidget, public TrackDisplayTextSource {
 
   ElementColorTable m_colorTable;
   std::unique_ptr<MciWindow> m_hMciWnd;
+  CTracklistDlg m_tracklistDlg;
+  CDictionaryDlg m_dictionaryDlg;
+  CTagDisplayDlg m_tagDisplayDlg;
+  CRandom15 m_random;
+  std::function<std::int32_t()> m_drawRandom;
+  int m_nSeekTimer = 0;
+  int m_nLoadAlbumTimer = 0;
+  bool m_bEnded = false;
+  bool m_bAlbumLoaded = false;
+  bool m_bStartUpPending = false;  // OnInitDialog ran, FinishStartUp not yet
 
   // The skin bitmaps the window holds itself.
   QImage m_bmpBackground;
@@ -138,17 +258,21 @@ class CMainDlg : public QWidget, public TrackDisplayTextSource {
 
   // Playback and window state shared with the controller.
   int m_nPosition = 0;
+  int m_nShownPosition = 0;
   int m_nLengthMs = 0;
   int m_nMsPerPixel = 1;
   int m_nThumbX = 0;
+  int m_nShownThumbX = 0;
   int m_nDragPosition = 0;
   int m_bDragSlider = 0;
   QPoint m_ptGrab;
   int m_nSliderGrab = 0;
   QPoint m_ptMain{10, 10};
+  QPoint m_ptVideo{10, 10};
   int m_bRolledUp = 0;
   int m_bResizing = 0;
   int m_bPainted = 0;
+  int m_bColorDlgOpen = 0;
   int m_nReady = 1;
   ColorTriple m_clrSlider;
 

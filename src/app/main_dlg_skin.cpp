@@ -88,7 +88,10 @@ void CMainDlg::paintEvent(QPaintEvent*) {
   // to keep them from flickering.
   QPainter painter(this);
   painter.drawImage(0, 0, m_bRolledUp ? m_bmpBackgroundRolled : m_bmpBackground);
-  m_bPainted = 1;
+  if (!m_bPainted) {
+    m_bPainted = 1;
+    OnFirstPaint();
+  }
 }
 
 void CMainDlg::showEvent(QShowEvent* event) {

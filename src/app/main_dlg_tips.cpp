@@ -7,15 +7,39 @@
 #include "main_dlg.h"
 #include "skin_tip.h"
 
+namespace {
+
+// A tip holds at most this many characters; longer ones (very long tags)
+// are cut, never split inside a character.
+constexpr qsizetype kMaxTipLength = 319;
+
+QString CutToFit(QString text) {
+  if (text.size() <= kMaxTipLength) {
+    return text;
+  }
+  qsizetype length = kMaxTipLength;
+  if (text.at(length - 1).isHighSurrogate()) {
+    --length;
+  }
+  text.truncate(length);
+  return text;
+}
+
+}  // namespace
+
 QString CMainDlg::TipText(int id) const {
-  // The controller makes two tips of its own here: the small Play button's
-  // names the track while it plays, and the track display's lists the
-  // current track's chosen tags.
+  // Two tips follow the playback: the small Play button's names the track
+  // while it plays, and the track display's lists the current track's
+  // chosen tags.
   switch (id) {
     case IDC_CAPTION:
       return QString::fromLatin1(kCaptionTip);
     case IDC_STATUS_DISPLAY:
       return QString::fromLatin1(kStatusTip);
+    case IDC_MINI_PLAY:
+      return CutToFit(MiniPlayTip());
+    case IDC_TRACK_DISPLAY:
+      return CutToFit(TrackDisplayTip());
     default:
       break;
   }

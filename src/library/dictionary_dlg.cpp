@@ -205,3 +205,6 @@ void CDictionaryDlg::ScanFolder(const std::string& folder) {
   }
   if (--m_nScanDepth == 0) m_enteredFolders.clear();
 }
+
+bool CDictionaryDlg::WindowExists() const { return m_pWindow != nullptr; }
+CDictionaryWindow* CDictionaryDlg::Window() const { return m_pWindow; }

@@ -33,8 +33,8 @@ class CDictionaryDlg : public QObject, public DictionaryStore {
 
   // Opens the window unless it exists; it shows every key and no entry.
   void OpenWindow();
-  bool WindowExists() const { return m_pWindow != nullptr; }
-  CDictionaryWindow* Window() const { return m_pWindow; }
+  bool WindowExists() const;
+  CDictionaryWindow* Window() const;
   // Close, Enter, Escape and the close box: stores the shown entry, saves
   // the dictionary, records the position and destroys the window.
   void CloseWindow();

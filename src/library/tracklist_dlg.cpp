@@ -212,3 +212,6 @@ QString CTracklistDlg::ToolTipText(int controlId) const {
   const std::string* text = TrackToolTip(track, controlId);
   return text != nullptr ? ScreenText(*text) : FixedToolTip(controlId);
 }
+
+bool CTracklistDlg::WindowExists() const { return m_pWindow != nullptr; }
+CTracklistWindow* CTracklistDlg::Window() const { return m_pWindow; }

@@ -37,8 +37,8 @@ class CTracklistDlg : public QObject, public TrackCollection {
   // main window open it) is handled once the window shows; one that arrives
   // while the album loads is held for the main controller (TakeHeldDrops).
   void OpenWindow(const DropList& pendingDrop = {});
-  bool WindowExists() const { return m_pWindow != nullptr; }
-  CTracklistWindow* Window() const { return m_pWindow; }
+  bool WindowExists() const;
+  CTracklistWindow* Window() const;
   // Records the window's rectangle and destroys the window (Close, Escape,
   // the close box, and the main window's Exit).
   void CloseWindow();

@@ -21,6 +21,7 @@ class FakeMciWindow : public MciWindow {
   void Seek(int positionMs) override { Record("seek " + std::to_string(positionMs)); }
   void SetVisible(bool visible) override { Record(visible ? "show" : "hide"); }
   void Move(int, int, int, int) override { Record("move"); }
+  WindowPos GetWindowPos() const override { return {}; }
   void SetPositionListener(MciPositionListener*) override {}
 
  private:

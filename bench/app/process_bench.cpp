@@ -1,0 +1,128 @@
+// The jukebox as a process against floors run in the same session:
+//   start-up to the first painted main window, against a minimal Qt program
+//   showing one 266 x 114 window (target ratio <= 1.5);
+//   peak resident memory idle with an empty album, against a minimal Qt
+//   program holding one QMediaPlayer (target <= 1.5);
+//   CPU time playing a WAVE file to its end, against GStreamer's own player
+//   (gst-launch-1.0 playbin) playing the same file (target <= 1.5).
+//   app_process_bench [SECONDS_OF_AUDIO]   (default 60; 0 skips the CPU part)
+#include <sys/resource.h>
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QStandardPaths>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "bench_folder.h"
+
+namespace {
+
+constexpr int kStartRuns = 7;
+
+QProcessEnvironment Offscreen() {
+  QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+  environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+  return environment;
+}
+
+// Runs a program in folder and returns its standard output (empty on failure).
+QString RunChild(const QString& program, const QStringList& arguments, const BenchFolder& folder,
+                 qint64* millisecondsToFirstLine = nullptr) {
+  QProcess child;
+  child.setProcessEnvironment(Offscreen());
+  child.setWorkingDirectory(QString::fromStdString(folder.Path()));
+  child.setProcessChannelMode(QProcess::SeparateChannels);
+  QElapsedTimer clock;
+  clock.start();
+  child.start(program, arguments);
+  if (millisecondsToFirstLine != nullptr) {
+    while (!child.canReadLine() && child.waitForReadyRead(30000)) {
+    }
+    *millisecondsToFirstLine = clock.elapsed();
+  }
+  child.waitForFinished(600000);
+  return QString::fromLocal8Bit(child.readAllStandardOutput());
+}
+
+double Median(std::vector<double> values) {
+  std::sort(values.begin(), values.end());
+  return values[values.size() / 2];
+}
+
+double ChildrenCpuSeconds() {
+  rusage usage{};
+  ::getrusage(RUSAGE_CHILDREN, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// CPU seconds a child spent from its start to its end.
+double CpuOfChild(const QString& program, const QStringList& arguments, const BenchFolder& folder) {
+  const double before = ChildrenCpuSeconds();
+  RunChild(program, arguments, folder);
+  return ChildrenCpuSeconds() - before;
+}
+
+long PeakOf(const QString& output) {
+  const qsizetype at = output.indexOf(QStringLiteral("peak "));
+  return at < 0 ? 0 : output.mid(at + 5).trimmed().toLong();
+}
+
+void Report(const char* what, double measured, double floor, const char* unit) {
+  std::printf("%-40s %9.2f %s  floor %9.2f %s  ratio %.2f (target <= 1.50)\n", what, measured, unit, floor, unit,
+              floor > 0 ? measured / floor : 0.0);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QCoreApplication application(argc, argv);
+  const int audioSeconds = argc > 1 ? std::atoi(argv[1]) : 60;
+  const QString velmora = QStringLiteral(VELMORA_CHILD);
+  const QString floorWindow = QStringLiteral(FLOOR_WINDOW);
+  const QString floorMedia = QStringLiteral(FLOOR_MEDIA);
+
+  BenchFolder empty;
+  empty.Write("default.alb", "");
+  empty.Write("default.dic", "");
+  std::vector<double> velmoraStarts;
+  std::vector<double> floorStarts;
+  for (int run = 0; run < kStartRuns; ++run) {
+    qint64 ms = 0;
+    RunChild(velmora, {QStringLiteral("start")}, empty, &ms);
+    velmoraStarts.push_back(static_cast<double>(ms));
+    RunChild(floorWindow, {}, empty, &ms);
+    floorStarts.push_back(static_cast<double>(ms));
+  }
+  Report("start-up to the first paint (median)", Median(velmoraStarts), Median(floorStarts), "ms");
+
+  const long velmoraPeak = PeakOf(RunChild(velmora, {QStringLiteral("idle")}, empty));
+  const long floorPeak = PeakOf(RunChild(floorMedia, {}, empty));
+  Report("peak resident memory, idle", static_cast<double>(velmoraPeak) / 1024.0,
+         static_cast<double>(floorPeak) / 1024.0, "MiB");
+
+  if (audioSeconds > 0) {
+    BenchFolder playing;
+    playing.Write("song.wav", SilentWaveBytes(audioSeconds * 1000, "Bench"));
+    playing.Write("default.alb", playing.File("song.wav") + "\n");
+    playing.Write("default.dic", "");
+    const QString player = QStandardPaths::findExecutable(QStringLiteral("gst-launch-1.0"));
+    if (player.isEmpty()) {
+      std::printf("CPU part skipped: gst-launch-1.0 is not installed\n");
+      return 0;
+    }
+    const double velmoraCpu = CpuOfChild(velmora, {QStringLiteral("play")}, playing);
+    const double floorCpu =
+        CpuOfChild(player,
+                   {QStringLiteral("-q"), QStringLiteral("playbin"),
+                    QStringLiteral("uri=file://") + QString::fromStdString(playing.File("song.wav"))},
+                   playing);
+    Report("CPU time playing the file to its end", velmoraCpu, floorCpu, "s ");
+  }
+  return 0;
+}

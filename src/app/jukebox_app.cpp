@@ -1,0 +1,53 @@
+#include "jukebox_app.h"
+
+#include <QApplication>
+#include <QIcon>
+
+#include "main_dlg.h"
+#include "session_end_watcher.h"
+#include "skin_image.h"
+
+// A skinned window places itself on the screen, which native Wayland does
+// not allow; XWayland does, so it is preferred when the session offers it.
+// A platform the user chose is kept.
+void CJukeboxApp::ChooseDisplayPlatform() {
+  if (!qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+    return;
+  }
+  if (!qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") && !qEnvironmentVariableIsEmpty("DISPLAY")) {
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
+}
+
+int CJukeboxApp::Run(int argc, char** argv) {
+  ChooseDisplayPlatform();
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Velmora"));
+  QApplication::setOrganizationName(QStringLiteral("Orvane"));
+  QApplication::setWindowIcon(QIcon(SkinBitmapPath(IDI_JUKEBOX)));
+  // Companion windows come and go; the program ends only through Exit.
+  QApplication::setQuitOnLastWindowClosed(false);
+
+  CMainDlg mainDlg;
+  QObject::connect(&mainDlg, &CMainDlg::finished, &application, [](int result) { QCoreApplication::exit(result); });
+
+  CSessionEndWatcher sessionEnd;
+  sessionEnd.WatchSignals();
+  QObject::connect(&sessionEnd, &CSessionEndWatcher::saveRequested, &mainDlg, &CMainDlg::OnEndSession);
+  // A termination may arrive while a message box of the start-up waits,
+  // before the main loop runs; the program then ends once start-up returns.
+  bool terminated = false;
+  QObject::connect(&sessionEnd, &CSessionEndWatcher::terminationRequested, &mainDlg, [&mainDlg, &terminated](int) {
+    mainDlg.OnEndSession();
+    terminated = true;
+    QCoreApplication::exit(0);
+  });
+
+  if (!mainDlg.OnInitDialog()) {
+    return kCannotCreateExitStatus;
+  }
+  if (terminated) {
+    return 0;
+  }
+  return QApplication::exec();
+}

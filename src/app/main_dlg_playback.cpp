@@ -1,0 +1,184 @@
+// Playback: the transport commands, the play modes and the choice of the next
+// track, opening a track, the position notifications and the searches.
+#include <algorithm>
+#include <cstdint>
+
+#include "main_dlg.h"
+#include "media_kind.h"
+#include "skin_button.h"
+#include "status_display.h"
+
+namespace {
+
+constexpr int kForwardStepMs = 3000;
+constexpr int kReverseStepMs = 4000;
+// Rewind within the first second goes back to the previous track instead.
+constexpr int kRewindThresholdMs = 1000;
+
+}  // namespace
+
+bool CMainDlg::IsLit(int id) const { return Button(id)->GetLit() != 0; }
+
+void CMainDlg::SetLit(int id, bool on) { Button(id)->SetLit(on ? 1 : 0); }
+
+PlayModes CMainDlg::CurrentModes() const {
+  return PlayModes{IsLit(IDC_CONTINUOUS), IsLit(IDC_LOOP), IsLit(IDC_RANDOM)};
+}
+
+void CMainDlg::OnPlay() {
+  SetLit(IDC_FF, false);
+  SetLit(IDC_RW, false);
+  SetLit(IDC_PLAY, true);
+  SetLit(IDC_STOP, false);
+  SetLit(IDC_PAUSE, false);
+  SetLit(IDC_MINI_PLAY, true);
+  SetLit(IDC_MINI_STOP, false);
+  m_hMciWnd->Play();
+}
+
+void CMainDlg::OnStop() {
+  SetLit(IDC_PLAY, false);
+  SetLit(IDC_STOP, true);
+  SetLit(IDC_PAUSE, false);
+  SetLit(IDC_FF, false);
+  SetLit(IDC_RW, false);
+  SetLit(IDC_MINI_PLAY, false);
+  SetLit(IDC_MINI_STOP, true);
+  m_hMciWnd->Stop();
+}
+
+void CMainDlg::OnPause() {
+  if (IsLit(IDC_STOP)) {
+    return;
+  }
+  if (!IsLit(IDC_PAUSE)) {
+    SetLit(IDC_PAUSE, true);
+    m_hMciWnd->Pause();
+  } else {
+    SetLit(IDC_PAUSE, false);
+    m_hMciWnd->Resume();
+  }
+  SetLit(IDC_FF, false);
+  SetLit(IDC_RW, false);
+}
+
+// A search stays engaged until Play, Stop or Pause; the seek timer moves.
+void CMainDlg::OnReverseSearch() {
+  if (IsLit(IDC_PAUSE)) {
+    return;
+  }
+  SetLit(IDC_RW, true);
+  SetLit(IDC_FF, false);
+}
+
+void CMainDlg::OnForwardSearch() {
+  if (IsLit(IDC_PAUSE)) {
+    return;
+  }
+  SetLit(IDC_FF, true);
+  SetLit(IDC_RW, false);
+}
+
+void CMainDlg::OnHome() {
+  if (m_hMciWnd->GetPosition() > kRewindThresholdMs) {
+    m_hMciWnd->Seek(MciWindow::kStart);
+    ResumeState();
+  } else if (IsLit(IDC_CONTINUOUS) && SelectPreviousTrack()) {
+    OpenCurrentTrack();
+  }
+}
+
+void CMainDlg::OnEnd() {
+  if (SelectNextTrack()) {
+    OpenCurrentTrack();
+  }
+}
+
+void CMainDlg::ToggleMode(int id) { SetLit(id, !IsLit(id)); }
+
+bool CMainDlg::SelectNextTrack() {
+  const std::optional<int> next = NextTrackIndex(m_tracklistDlg.GetTrackCount(), m_tracklistDlg.GetCurrentIndex(),
+                                                 CurrentModes(), m_drawRandom);
+  if (!next) {
+    return false;
+  }
+  m_tracklistDlg.SetCurrentIndex(*next);
+  return true;
+}
+
+bool CMainDlg::SelectPreviousTrack() {
+  const std::optional<int> previous =
+      PreviousTrackIndex(m_tracklistDlg.GetTrackCount(), m_tracklistDlg.GetCurrentIndex(), CurrentModes());
+  if (!previous) {
+    return false;
+  }
+  m_tracklistDlg.SetCurrentIndex(*previous);
+  return true;
+}
+
+void CMainDlg::ShowTrackLamps(const MediaEntry& track) {
+  for (int lamp : {CStatusDisplay::kLampTag, CStatusDisplay::kLampDic, CStatusDisplay::kLampAud,
+                   CStatusDisplay::kLampVid}) {
+    m_statusDisplay->SetLamp(lamp, 0);
+  }
+  if (track.m_nOrigin == kOriginDictionary) {
+    m_statusDisplay->SetLamp(CStatusDisplay::kLampDic, 1);
+  } else if (track.m_nOrigin == kOriginRiffInfo || track.m_nOrigin == kOriginId3v1) {
+    m_statusDisplay->SetLamp(CStatusDisplay::kLampTag, 1);
+  }
+  if (track.m_nKind == kKindAudio) {
+    m_statusDisplay->SetLamp(CStatusDisplay::kLampAud, 1);
+  } else if (track.m_nKind == kKindVideo) {
+    m_statusDisplay->SetLamp(CStatusDisplay::kLampVid, 1);
+  }
+}
+
+void CMainDlg::OpenCurrentTrack() {
+  const MediaEntry track = m_tracklistDlg.GetCurrentTrack();
+  if (m_tracklistDlg.GetTrackCount() > 0) {
+    ShowTrackLamps(track);
+    // The whole path is opened, however long it is.
+    m_hMciWnd->Open(track.m_strFile);
+    m_hMciWnd->SetTimeFormatMs();
+    SetSliderScale(m_hMciWnd->GetLength());
+  }
+  m_trackDisplay->Redraw();
+  m_statusDisplay->SetLength(static_cast<std::uint32_t>(std::max(m_hMciWnd->GetLength(), 0) / 1000));
+  m_hMciWnd->SetVisible(track.m_nKind == kKindVideo);
+  ResumeState();
+}
+
+void CMainDlg::OnNotifyPos(int positionMs) {
+  const int s = positionMs / 1000;
+  const int t = positionMs / m_nMsPerPixel;
+  m_nPosition = s;
+  m_nThumbX = t;
+  if (t != m_nShownThumbX && !m_bDragSlider) {
+    DrawSlider(static_cast<unsigned>(std::max(s, 0)));
+  }
+  if (s != m_nShownPosition && !m_bDragSlider) {
+    m_statusDisplay->SetTime(static_cast<std::uint32_t>(std::max(s, 0)));
+  }
+  m_nShownPosition = s;
+  m_nShownThumbX = t;
+  // The playback window reports the end of a medium as its length, exactly.
+  if (positionMs == m_nLengthMs && SelectNextTrack()) {
+    OpenCurrentTrack();
+  }
+}
+
+void CMainDlg::OnSeekTimer() {
+  if (m_bColorDlgOpen || !m_hMciWnd) {
+    return;
+  }
+  if (IsLit(IDC_FF)) {
+    const std::int64_t target = std::int64_t{m_hMciWnd->GetPosition()} + kForwardStepMs;
+    m_hMciWnd->Seek(static_cast<int>(std::min<std::int64_t>(target, m_nLengthMs)));
+    ResumeState();
+  }
+  if (IsLit(IDC_RW)) {
+    const std::int64_t target = std::int64_t{m_hMciWnd->GetPosition()} - kReverseStepMs;
+    m_hMciWnd->Seek(static_cast<int>(std::max<std::int64_t>(target, 0)));
+    ResumeState();
+  }
+}

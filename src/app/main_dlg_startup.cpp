@@ -1,0 +1,204 @@
+// Start-up, the two timers, and the two ways out: the Exit button and the end
+// of the session.
+#include <QCloseEvent>
+#include <QIcon>
+#include <QKeyEvent>
+#include <QMetaObject>
+#include <QTimer>
+#include <QTimerEvent>
+#include <ctime>
+
+#include "main_dlg.h"
+#include "qt_mci_window.h"
+#include "skin_button.h"
+#include "skin_image.h"
+
+namespace {
+
+constexpr int kSeekPeriodMs = 1000;
+constexpr int kLoadAlbumDelayMs = 500;
+constexpr int kStartUpFallbackMs = 250;
+// What the program returns when the user leaves through Exit.
+constexpr int kExitStatusNormal = 0;
+// Where a window goes when nothing else is known.
+const QPoint kDefaultPosition{10, 10};
+
+}  // namespace
+
+int CMainDlg::OnInitDialog() {
+  setWindowIcon(QIcon(SkinBitmapPath(IDI_JUKEBOX)));
+  setWindowTitle(QStringLiteral("Velmora"));
+  setAcceptDrops(true);
+  // The controls' tips are asked for when they show (main_dlg_tips.cpp).
+  m_nSeekTimer = startTimer(kSeekPeriodMs);
+  m_random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
+  LoadSettings();
+  setFixedSize(kMainWidth, kMainHeight);
+  move(m_ptMain);
+  show();
+  raise();
+  // The skin controls exist since construction; now they take the colours.
+  ApplyColor(-1);
+  if (m_dictionaryDlg.LoadDictionary() == LoadResult::MustExit) {
+    return 0;
+  }
+  // Starting the media framework takes longer than everything above, so it
+  // waits for the window's first paint; a window the platform never paints
+  // gets it a little later.
+  m_bStartUpPending = true;
+  QTimer::singleShot(kStartUpFallbackMs, this, &CMainDlg::FinishStartUp);
+  return 1;
+}
+
+void CMainDlg::OnFirstPaint() {
+  if (!m_bStartUpPending) {
+    return;
+  }
+  QMetaObject::invokeMethod(this, &CMainDlg::FinishStartUp, Qt::QueuedConnection);
+}
+
+void CMainDlg::FinishStartUp() {
+  if (m_bEnded || !m_bStartUpPending) {
+    return;
+  }
+  m_bStartUpPending = false;
+  CreateMciWindow();
+  m_nLoadAlbumTimer = startTimer(kLoadAlbumDelayMs);
+}
+
+void CMainDlg::LoadSettings() {
+  SetLit(IDC_CONTINUOUS, true);
+  SetLit(IDC_LOOP, false);
+  SetLit(IDC_RANDOM, false);
+  m_ptMain = kDefaultPosition;
+  m_ptVideo = kDefaultPosition;
+}
+
+void CMainDlg::SaveSettings() {
+  // The video window may have been moved by the user since start-up.
+  if (m_hMciWnd) {
+    const MciWindow::WindowPos video = m_hMciWnd->GetWindowPos();
+    m_ptVideo = QPoint(video.x, video.y);
+  }
+}
+
+void CMainDlg::CreateMciWindow() {
+  if (!m_hMciWnd) {
+    SetMciWindow(std::make_unique<QtMciWindow>(this, m_ptVideo.x(), m_ptVideo.y()));
+  }
+  // Only the width is set: the window takes a video's height when one opens.
+  m_hMciWnd->Move(m_ptVideo.x(), m_ptVideo.y(), QtMciWindow::kInitialWidth, 0);
+}
+
+void CMainDlg::timerEvent(QTimerEvent* event) {
+  if (event->timerId() == m_nSeekTimer) {
+    OnTimer(IDT_SEEK);
+  } else if (event->timerId() == m_nLoadAlbumTimer) {
+    OnTimer(IDT_LOADALBUM);
+  } else {
+    QWidget::timerEvent(event);
+  }
+}
+
+void CMainDlg::OnTimer(int timerId) {
+  if (timerId == IDT_SEEK) {
+    OnSeekTimer();
+  } else if (timerId == IDT_LOADALBUM) {
+    OnLoadAlbum();
+  }
+}
+
+void CMainDlg::OnLoadAlbum() {
+  // The album is read once.
+  if (m_bAlbumLoaded || m_nReady == 0) {
+    return;
+  }
+  m_nReady = 0;
+  if (m_nLoadAlbumTimer != 0) {
+    killTimer(m_nLoadAlbumTimer);
+    m_nLoadAlbumTimer = 0;
+  }
+  m_tracklistDlg.SetMainDlg(this);
+  // Messages are dispatched during the load: buttons and timers work, Exit
+  // waits, and drops on the main window are held by the tracklist.
+  const LoadResult result = m_tracklistDlg.LoadAlbum();
+  m_nReady = 1;
+  m_bAlbumLoaded = true;
+  if (result == LoadResult::MustExit) {
+    EndDialog(kCannotCreateExitStatus);
+    return;
+  }
+  HandleHeldDrops();
+}
+
+void CMainDlg::HandleHeldDrops() {
+  for (const DropList& drop : m_tracklistDlg.TakeHeldDrops()) {
+    if (m_tracklistDlg.WindowExists()) {
+      m_tracklistDlg.OnDropFiles(drop);
+    } else {
+      m_tracklistDlg.OpenWindow(drop);
+    }
+  }
+}
+
+void CMainDlg::OnExit() {
+  if (m_nReady == 0) {
+    return;
+  }
+  // Closing the companion windows records where they were for the settings;
+  // the dictionary window also hands over the entry it shows.
+  m_tracklistDlg.CloseWindow();
+  m_dictionaryDlg.DestroyWindow();
+  SaveSettings();
+  SaveLoadedAlbum();
+  m_dictionaryDlg.SaveDictionary();
+  EndDialog(kExitStatusNormal);
+}
+
+void CMainDlg::OnEndSession() {
+  m_dictionaryDlg.SaveDictionary();
+  SaveLoadedAlbum();
+}
+
+// Before the album has been read, the store holds no tracks: saving it then
+// would empty "default.alb". The file on disk is still the album.
+void CMainDlg::SaveLoadedAlbum() {
+  if (m_bAlbumLoaded) {
+    m_tracklistDlg.SaveAlbum();
+  }
+}
+
+void CMainDlg::EndDialog(int result) {
+  m_bEnded = true;
+  killTimer(m_nSeekTimer);
+  m_nSeekTimer = 0;
+  if (m_hMciWnd) {
+    m_hMciWnd->Stop();
+    m_hMciWnd->SetVisible(false);
+  }
+  hide();
+  emit finished(result);
+}
+
+// Only Exit ends the program: the window manager's close does nothing.
+void CMainDlg::closeEvent(QCloseEvent* event) {
+  if (m_bEnded) {
+    event->accept();
+  } else {
+    event->ignore();
+  }
+}
+
+// Enter and Escape do nothing either.
+void CMainDlg::keyPressEvent(QKeyEvent* event) {
+  switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      event->accept();
+      break;
+    default:
+      QWidget::keyPressEvent(event);
+      break;
+  }
+}

@@ -1,0 +1,29 @@
+#include "play_order.h"
+
+int RandomIndex(std::int32_t r, int n) {
+  return static_cast<int>(static_cast<std::int64_t>(r) * n / kRandomRange);
+}
+
+std::optional<int> NextTrackIndex(int count, int current, PlayModes modes, const std::function<std::int32_t()>& draw) {
+  if (count <= 0 || !modes.continuous) {
+    return std::nullopt;
+  }
+  if (modes.loop) {
+    return current;
+  }
+  if (modes.random) {
+    return RandomIndex(draw(), count);
+  }
+  const int next = current + 1;
+  return next >= count ? 0 : next;
+}
+
+std::optional<int> PreviousTrackIndex(int count, int current, PlayModes modes) {
+  if (current <= 0 || count <= 0 || !modes.continuous) {
+    return std::nullopt;
+  }
+  if (modes.loop) {
+    return current;
+  }
+  return current - 1;
+}

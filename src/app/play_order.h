@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+// The three play modes, as the lit states of their toggles.
+struct PlayModes {
+  bool continuous = true;
+  bool loop = false;
+  bool random = false;
+};
+
+// The values a random draw gives: 0 to 32767.
+inline constexpr std::int32_t kRandomRange = 32768;
+
+// The track a draw r (0-32767) picks among n: floor(r * n / 32768), worked
+// out in 64 bits so that no album size can overflow it.
+int RandomIndex(std::int32_t r, int n);
+
+// What follows the current track at its end or on Skip to end: nothing
+// without Continuous or with an empty album; the same track with Loop; a
+// random one with Random (draw gives 0-32767); else the next, the first
+// after the last and after none (current -1).
+std::optional<int> NextTrackIndex(int count, int current, PlayModes modes, const std::function<std::int32_t()>& draw);
+
+// What Rewind goes back to: nothing from the first track or with none
+// current, with an empty album or without Continuous; the same track with
+// Loop; else the one before. Random plays no part.
+std::optional<int> PreviousTrackIndex(int count, int current, PlayModes modes);

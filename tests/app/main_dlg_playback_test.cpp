@@ -1,0 +1,217 @@
+#include <gmock/gmock.h>
+
+#include <algorithm>
+
+#include "controller_fixture.h"
+#include "status_display.h"
+
+namespace {
+
+using ::testing::Contains;
+using ::testing::IsEmpty;
+using ::testing::Not;
+
+using PlaybackTest = ControllerTest;
+
+// What follows the end of a track and Skip to end, by the play modes.
+struct FollowCase {
+  const char* name;
+  int tracks;
+  PlayModes modes;
+  int playing;
+  int afterEnd;   // the current track after the end; the same when none follows
+  bool reopens;   // a track was opened at the end and on Skip to end
+};
+
+class FollowTest : public ControllerTest, public ::testing::WithParamInterface<FollowCase> {};
+
+TEST_P(FollowTest, EndOfTrackAndSkipToEnd) {
+  const FollowCase& row = GetParam();
+  for (int i = 0; i < row.tracks; ++i) {
+    AddTracks({1200});
+  }
+  SetModes(row.modes.continuous, row.modes.loop, row.modes.random);
+  m_dlg->SetRandomSource([] { return 32767; });
+  PlayTrack(row.playing);
+  m_mci->Advance(1500);
+  EXPECT_EQ(Current(), row.afterEnd);
+  const std::string opened = "open /music/t" + std::to_string(row.afterEnd) + ".wav";
+  EXPECT_EQ(std::count(Calls().begin(), Calls().end(), opened), row.reopens ? 1 : 0);
+  EXPECT_EQ(m_mci->IsPlaying(), row.reopens);
+  m_mci->ClearCalls();
+  m_dlg->OnCommand(IDC_END);
+  EXPECT_EQ(Calls().empty(), !row.reopens);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, FollowTest,
+                         ::testing::Values(FollowCase{"FirstAfterLast", 3, {true, false, false}, 2, 0, true},
+                                           FollowCase{"LoopRepeats", 2, {true, true, true}, 0, 0, true},
+                                           FollowCase{"NothingWithoutContinuous", 2, {false, false, false}, 0, 0,
+                                                      false},
+                                           FollowCase{"RandomOfOne", 1, {true, false, true}, 0, 0, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Rewind to beginning: within the first second it goes to the previous track.
+struct RewindCase {
+  const char* name;
+  int playing;
+  int playedMs;
+  bool continuous;
+  int afterRewind;
+  const char* firstCall;  // nullptr for none
+};
+
+class RewindTest : public ControllerTest, public ::testing::WithParamInterface<RewindCase> {};
+
+TEST_P(RewindTest, GoesBackOrRewinds) {
+  const RewindCase& row = GetParam();
+  AddTracks({5000, 5000});
+  SetModes(row.continuous, false, false);
+  PlayTrack(row.playing);
+  m_mci->Advance(row.playedMs);
+  m_mci->ClearCalls();
+  m_dlg->OnCommand(IDC_HOME);
+  EXPECT_EQ(Current(), row.afterRewind);
+  if (row.firstCall == nullptr) {
+    EXPECT_THAT(Calls(), IsEmpty());
+  } else {
+    ASSERT_FALSE(Calls().empty());
+    EXPECT_EQ(Calls().front(), row.firstCall);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Positions, RewindTest,
+                         ::testing::Values(RewindCase{"AtOneSecond", 1, 1000, true, 0, "open /music/t0.wav"},
+                                           RewindCase{"AfterOneSecond", 1, 1001, true, 1, "seek -1"},
+                                           RewindCase{"WithoutContinuous", 1, 0, false, 1, nullptr},
+                                           RewindCase{"FromTheFirst", 0, 0, true, 0, nullptr},
+                                           RewindCase{"FromNone", -1, 0, true, -1, nullptr}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(PlaybackTest, ForwardSearchStopsAtTheLengthAndTheNextNotificationEndsTheTrack) {
+  AddTracks({10000, 3000});
+  PlayTrack(0);
+  m_mci->Advance(8500);
+  m_dlg->OnCommand(IDC_FF);
+  m_dlg->OnTimer(IDT_SEEK);
+  EXPECT_EQ(m_mci->GetPosition(), 10000);
+  EXPECT_THAT(Calls(), Contains("seek 10000"));
+  EXPECT_EQ(Current(), 0);
+  m_mci->Advance(500);
+  EXPECT_EQ(Current(), 1);
+  EXPECT_THAT(Calls(), Contains("open /music/t1.wav"));
+}
+
+TEST_F(PlaybackTest, SearchStandsStillWhileTheColourWindowIsOpen) {
+  AddTracks({10000});
+  PlayTrack(0);
+  m_dlg->OnCommand(IDC_FF);
+  m_dlg->SetColorDlgOpen(true);
+  m_dlg->OnTimer(IDT_SEEK);
+  EXPECT_THAT(Calls(), IsEmpty());
+}
+
+TEST_F(PlaybackTest, AVideoShowsItsWindowAndAnAudioTrackHidesIt) {
+  AddTracks({5000});
+  MediaEntry film;
+  film.m_strFile = "/films/f.avi";
+  film.m_nKind = 2;
+  m_dlg->TracklistDlg().Album().Add(film);
+  m_mci->AddMedium(film.m_strFile, 5000, true);
+  PlayTrack(1);
+  EXPECT_TRUE(m_mci->IsVisible());
+  m_dlg->TracklistDlg().SetCurrentIndex(0);
+  m_dlg->OpenCurrentTrack();
+  EXPECT_FALSE(m_mci->IsVisible());
+}
+
+// Lamps after opening a track: Dic, Tag, Vid, Aud by origin and kind.
+struct LampCase {
+  int origin;
+  int kind;
+  std::array<int, 4> lamps;  // elements 20-23
+};
+
+class LampTest : public ControllerTest, public ::testing::WithParamInterface<LampCase> {};
+
+TEST_P(LampTest, OpeningATrackLightsItsLamps) {
+  for (int element = 20; element <= 23; ++element) {
+    m_dlg->SetElementState(element, 1);
+  }
+  MediaEntry track;
+  track.m_strFile = "/x";
+  track.m_nOrigin = GetParam().origin;
+  track.m_nKind = GetParam().kind;
+  m_dlg->TracklistDlg().Album().Add(track);
+  m_dlg->TracklistDlg().SetCurrentIndex(0);
+  m_dlg->OpenCurrentTrack();
+  std::array<int, 4> lamps{};
+  for (int element = 20; element <= 23; ++element) {
+    lamps[static_cast<std::size_t>(element - 20)] = m_dlg->GetElementState(element);
+  }
+  EXPECT_EQ(lamps, GetParam().lamps);
+}
+
+INSTANTIATE_TEST_SUITE_P(OriginsAndKinds, LampTest,
+                         ::testing::Values(LampCase{0, 0, {0, 0, 0, 0}}, LampCase{1, 1, {1, 0, 0, 1}},
+                                           LampCase{2, 2, {0, 1, 1, 0}}, LampCase{3, 1, {0, 1, 0, 1}}));
+
+// The transport table: a start state, a command, the lit buttons and the
+// calls that follow.
+struct TransportCase {
+  const char* from;  // "stop", "play", "pause" (play and pause) or "play+ff"
+  int command;
+  std::vector<int> lit;
+  std::vector<std::string> calls;
+};
+
+void PrintTo(const TransportCase& row, std::ostream* out) { *out << row.from << " + " << row.command; }
+
+class TransportTest : public ControllerTest, public ::testing::WithParamInterface<TransportCase> {
+ protected:
+  void Enter(const std::string& state) {
+    m_dlg->OnCommand(state == "stop" ? IDC_STOP : IDC_PLAY);
+    if (state == "pause") {
+      m_dlg->OnCommand(IDC_PAUSE);
+    }
+    if (state == "play+ff") {
+      m_dlg->OnCommand(IDC_FF);
+    }
+    m_mci->ClearCalls();
+  }
+};
+
+TEST_P(TransportTest, CommandGivesTheTableRow) {
+  Enter(GetParam().from);
+  m_dlg->OnCommand(GetParam().command);
+  std::vector<int> lit;
+  for (int id : {IDC_PLAY, IDC_STOP, IDC_PAUSE, IDC_FF, IDC_RW}) {
+    if (Lit(id)) {
+      lit.push_back(id);
+    }
+  }
+  EXPECT_EQ(lit, GetParam().lit);
+  EXPECT_EQ(Calls(), GetParam().calls);
+  // The small twins follow Play and Stop.
+  EXPECT_EQ(Lit(IDC_MINI_PLAY), Lit(IDC_PLAY));
+  EXPECT_EQ(Lit(IDC_MINI_STOP), Lit(IDC_STOP));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, TransportTest,
+    ::testing::Values(TransportCase{"stop", IDC_PLAY, {IDC_PLAY}, {"play"}},
+                      TransportCase{"pause", IDC_MINI_STOP, {IDC_STOP}, {"stop"}},
+                      TransportCase{"play+ff", IDC_STOP, {IDC_STOP}, {"stop"}},
+                      TransportCase{"play", IDC_PAUSE, {IDC_PLAY, IDC_PAUSE}, {"pause"}},
+                      TransportCase{"pause", IDC_PAUSE, {IDC_PLAY}, {"resume"}},
+                      TransportCase{"pause", IDC_MINI_PLAY, {IDC_PLAY}, {"play"}},
+                      TransportCase{"stop", IDC_PAUSE, {IDC_STOP}, {}},
+                      TransportCase{"play", IDC_FF, {IDC_PLAY, IDC_FF}, {}},
+                      TransportCase{"stop", IDC_RW, {IDC_STOP, IDC_RW}, {}},
+                      TransportCase{"play+ff", IDC_RW, {IDC_PLAY, IDC_RW}, {}},
+                      TransportCase{"play+ff", IDC_FF, {IDC_PLAY, IDC_FF}, {}},
+                      TransportCase{"play+ff", IDC_PAUSE, {IDC_PLAY, IDC_PAUSE}, {"pause"}},
+                      TransportCase{"pause", IDC_FF, {IDC_PLAY, IDC_PAUSE}, {}},
+                      TransportCase{"pause", IDC_RW, {IDC_PLAY, IDC_PAUSE}, {}}));
+
+}  // namespace

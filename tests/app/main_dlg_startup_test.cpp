@@ -1,0 +1,200 @@
+#include <QMetaObject>
+#include <QSignalSpy>
+#include <QTest>
+#include <csignal>
+#include <fstream>
+#include <sstream>
+
+#include "controller_fixture.h"
+#include "dictionary_window.h"
+#include "session_end_watcher.h"
+#include "tracklist_window.h"
+
+namespace {
+
+std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Writes down what the data files held when the settings were saved.
+class RecordingMainDlg : public CMainDlg {
+ public:
+  std::vector<std::string> m_settingsSaves;
+
+ protected:
+  void SaveSettings() override {
+    m_settingsSaves.push_back(ReadText("default.alb") + "|" + ReadText("default.dic"));
+    CMainDlg::SaveSettings();
+  }
+};
+
+class StartupTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_oldAlbum = m_dir.Write("one.ogg", std::string("x")) + "\n" + m_dir.Write("two.ogg", std::string("x")) + "\n";
+    m_dir.Write("default.alb", m_oldAlbum);
+    m_dir.Write("default.dic", std::string());
+    m_dlg->SetMciWindow(std::make_unique<SimulatedMciWindow>());
+  }
+
+  // Start-up ends in the event loop, after the first paint (the playback
+  // window and the album timer).
+  void Start() {
+    ASSERT_EQ(m_dlg->OnInitDialog(), 1);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dlg.get()));
+    m_dlg->repaint();
+    QCoreApplication::processEvents();
+  }
+
+  void StartAndLoad() {
+    Start();
+    m_dlg->OnTimer(IDT_LOADALBUM);
+    ASSERT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 2);
+  }
+
+  // Runs f from the message pump of the album load.
+  template <typename F>
+  void DuringTheLoad(F f) {
+    QMetaObject::invokeMethod(m_dlg.get(), f, Qt::QueuedConnection);
+  }
+
+  // Changes album and dictionary in memory.
+  void ChangeData() {
+    MediaEntry track;
+    track.m_strFile = "/new.ogg";
+    m_dlg->TracklistDlg().Album().Add(track);
+    m_dlg->DictionaryDlg().Entries().Add(DictionaryStore::MakeRecord("key.ogg"));
+  }
+
+  TempDir m_dir;
+  ScopedCurrentDir m_cwd{m_dir.Path()};
+  CMessageBoxRecorder m_messages;
+  std::string m_oldAlbum;
+  std::unique_ptr<RecordingMainDlg> m_dlg = std::make_unique<RecordingMainDlg>();
+};
+
+TEST_F(StartupTest, OpensAtItsPlaceWithContinuousOnAndLoadsTheAlbumLater) {
+  Start();
+  EXPECT_EQ(m_dlg->pos(), QPoint(10, 10));
+  EXPECT_EQ(m_dlg->size(), QSize(266, 114));
+  EXPECT_EQ(m_dlg->windowTitle(), "Velmora");
+  EXPECT_EQ(m_dlg->GetElementState(5), 1);  // Continuous
+  EXPECT_EQ(m_dlg->GetElementState(6), 0);  // Loop
+  EXPECT_EQ(m_dlg->GetElementState(7), 0);  // Random
+  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 0);
+  m_dlg->OnTimer(IDT_LOADALBUM);
+  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 2);
+  EXPECT_EQ(m_dlg->IsReady(), 1);
+  EXPECT_TRUE(m_messages.All().isEmpty());
+}
+
+TEST_F(StartupTest, ADictionaryThatCannotBeCreatedEndsTheStart) {
+  ASSERT_EQ(::unlink("default.dic"), 0);
+  ASSERT_EQ(::symlink("/nonexistent-folder/default.dic", "default.dic"), 0);
+  EXPECT_EQ(m_dlg->OnInitDialog(), 0);
+  EXPECT_EQ(m_messages.Texts().last(), "Cannot create.  Exiting...");
+}
+
+TEST_F(StartupTest, ExitIsIgnoredWhileTheAlbumLoadsAndALaterExitSavesInOrder) {
+  Start();
+  QSignalSpy finished(m_dlg.get(), &CMainDlg::finished);
+  int readyDuringLoad = -1;
+  DuringTheLoad([&] {
+    readyDuringLoad = m_dlg->IsReady();
+    m_dlg->OnCommand(IDC_EXIT);
+  });
+  m_dlg->OnTimer(IDT_LOADALBUM);
+  EXPECT_EQ(readyDuringLoad, 0);
+  EXPECT_FALSE(m_dlg->HasEnded());
+  EXPECT_TRUE(m_dlg->m_settingsSaves.empty());
+
+  ChangeData();
+  m_dlg->OnCommand(IDC_EXIT);
+  EXPECT_TRUE(m_dlg->HasEnded());
+  ASSERT_EQ(finished.count(), 1);
+  EXPECT_EQ(finished.first().first().toInt(), 0);
+  // The settings went first, while both files were as they were.
+  ASSERT_EQ(m_dlg->m_settingsSaves.size(), 1u);
+  EXPECT_EQ(m_dlg->m_settingsSaves[0], m_oldAlbum + "|");
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + "/new.ogg\n");
+  EXPECT_EQ(ReadText("default.dic").substr(0, 8), "key.ogg\n");
+}
+
+TEST_F(StartupTest, EnterEscapeAndCloseLeaveTheWindowOpen) {
+  StartAndLoad();
+  QTest::keyClick(m_dlg.get(), Qt::Key_Return);
+  QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
+  m_dlg->close();
+  EXPECT_TRUE(m_dlg->isVisible());
+  EXPECT_FALSE(m_dlg->HasEnded());
+}
+
+TEST_F(StartupTest, SessionEndSavesDictionaryAndAlbumButNotTheSettings) {
+  StartAndLoad();
+  ChangeData();
+  m_dlg->OnEndSession();
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + "/new.ogg\n");
+  EXPECT_EQ(ReadText("default.dic").substr(0, 8), "key.ogg\n");
+  EXPECT_TRUE(m_dlg->m_settingsSaves.empty());
+  EXPECT_FALSE(m_dlg->HasEnded());
+}
+
+TEST_F(StartupTest, SessionEndBeforeTheAlbumIsReadKeepsTheAlbumFile) {
+  Start();
+  m_dlg->OnEndSession();
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum);
+}
+
+TEST_F(StartupTest, ADropDuringTheLoadIsAddedAfterItWithoutLosingALine) {
+  Start();
+  const std::string third = m_dir.Write("three.ogg", std::string("x"));
+  DuringTheLoad([&] { m_dlg->OnDropFiles({third}); });
+  m_dlg->OnTimer(IDT_LOADALBUM);
+  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 3);
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + third + "\n");
+  EXPECT_TRUE(m_dlg->TracklistDlg().WindowExists());
+}
+
+TEST_F(StartupTest, ADropOnTheMainWindowOpensTheTracklistAndIsIgnoredWhileItIsOpen) {
+  StartAndLoad();
+  m_dlg->OnDropFiles({m_dir.Write("three.ogg", std::string("x"))});
+  EXPECT_TRUE(m_dlg->TracklistDlg().WindowExists());
+  m_dlg->OnDropFiles({m_dir.Write("four.ogg", std::string("x"))});
+  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 3);
+}
+
+TEST_F(StartupTest, CompanionButtonsOpenTheirWindowsOnceAndExitRecordsTheirPlaces) {
+  StartAndLoad();
+  m_dlg->OnCommand(IDC_TRACKLIST);
+  m_dlg->OnCommand(IDC_DICTIONARY);
+  QWidget* tracklist = m_dlg->TracklistDlg().Window();
+  QWidget* dictionary = m_dlg->DictionaryDlg().Window();
+  ASSERT_NE(tracklist, nullptr);
+  ASSERT_NE(dictionary, nullptr);
+  m_dlg->OnCommand(IDC_TRACKLIST);
+  m_dlg->OnCommand(IDC_DICTIONARY);
+  EXPECT_EQ(m_dlg->TracklistDlg().Window(), tracklist);
+  EXPECT_EQ(m_dlg->DictionaryDlg().Window(), dictionary);
+  tracklist->move(300, 200);
+  dictionary->move(120, 340);
+  const QPoint tracklistPlace = tracklist->frameGeometry().topLeft();
+  const QPoint dictionaryPlace = dictionary->frameGeometry().topLeft();
+  m_dlg->OnCommand(IDC_EXIT);
+  EXPECT_FALSE(m_dlg->TracklistDlg().WindowExists());
+  EXPECT_EQ(m_dlg->TracklistDlg().GetWindowRect().topLeft(), tracklistPlace);
+  EXPECT_EQ(m_dlg->DictionaryDlg().GetWindowPos(), dictionaryPlace);
+}
+
+TEST(SessionEndWatcherTest, TurnsSigtermIntoASignalOnTheEventLoop) {
+  CSessionEndWatcher watcher;
+  ASSERT_EQ(watcher.WatchSignals(), 1);
+  QSignalSpy terminated(&watcher, &CSessionEndWatcher::terminationRequested);
+  ASSERT_EQ(std::raise(SIGTERM), 0);
+  ASSERT_TRUE(terminated.wait(5000));
+  EXPECT_EQ(terminated.first().first().toInt(), SIGTERM);
+}
+
+}  // namespace
