@@ -1,0 +1,148 @@
+#include "color_dlg.h"
+
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+#include <QTest>
+#include <QTimer>
+
+#include "color_window.h"
+#include "fake_color_host.h"
+#include "settings_table.h"
+
+namespace {
+
+constexpr int kStop = 15;
+
+class ColorDlgTest : public ::testing::Test {
+ protected:
+  void SetUp() override { dlg.Open(host); }
+  void TearDown() override {
+    if (dlg.WindowExists()) dlg.Window()->reject();
+  }
+
+  CColorWindow& Window() { return *dlg.Window(); }
+  QLineEdit& Edit(ColorComponent c) { return Window().Edit(c); }
+  QSlider& Slider(ColorComponent c) { return Window().Slider(c); }
+  void Type(ColorComponent c, const char* text) {
+    Edit(c).selectAll();
+    QTest::keyClicks(&Edit(c), QString::fromLatin1(text));
+  }
+
+  FakeColorHost host;
+  CColorDlg dlg;
+};
+
+TEST_F(ColorDlgTest, OpeningShowsTheSystemMenuButtonLit) {
+  EXPECT_EQ(Window().windowTitle(), "Color settings");
+  EXPECT_EQ(Window().ElementList().count(), 25);
+  EXPECT_EQ(Window().ElementList().currentText(), "System Menu button");
+  for (ColorComponent c : {ColorComponent::Red, ColorComponent::Green, ColorComponent::Blue}) {
+    EXPECT_EQ(Edit(c).text(), "255");
+    EXPECT_EQ(Slider(c).value(), 255);
+    EXPECT_EQ(Slider(c).pageStep(), 64);
+  }
+  EXPECT_EQ(host.lit[0], 1);
+  EXPECT_EQ(host.openChanges, std::vector<bool>{true});
+}
+
+TEST_F(ColorDlgTest, ChoosingAnotherElementGivesTheFormerOneItsStateBack) {
+  Window().ElementList().setCurrentIndex(Window().ElementList().findText("Stop button"));
+  EXPECT_EQ(dlg.CurrentElement(), kStop);
+  EXPECT_EQ(host.lit[0], 0);
+  EXPECT_EQ(host.lit[kStop], 1);
+  EXPECT_EQ(Edit(ColorComponent::Red).text(), "0");
+  EXPECT_EQ(Edit(ColorComponent::Green).text(), "255");
+  EXPECT_EQ(Slider(ColorComponent::Green).value(), 255);
+  host.lit[12] = 1;  // Play, lit before it is chosen, stays lit after
+  Window().ElementList().setCurrentIndex(12);
+  Window().ElementList().setCurrentIndex(0);
+  EXPECT_EQ(host.lit[12], 1);
+  EXPECT_EQ(host.lit[kStop], 0);
+}
+
+TEST(ColorDlgTableTest, StartsWithTheColoursAFirstRunReads) {
+  CColorDlg dlg;
+  for (int k = 0; k < kColorElementCount; ++k) EXPECT_EQ(dlg.GetColor(k), DefaultSettings().colors[k]) << k;
+}
+
+TEST_F(ColorDlgTest, TypingANumberStoresAppliesAndMovesTheSlider) {
+  host.applied.clear();
+  Type(ColorComponent::Red, "128");
+  EXPECT_EQ(dlg.GetColor(0), (ColorTriple{128, 255, 255}));
+  EXPECT_EQ(Slider(ColorComponent::Red).value(), 128);
+  EXPECT_EQ(host.applied.back(), 0);
+}
+
+TEST_F(ColorDlgTest, TypedTextStaysAsTypedAndStoresItsLowByte) {
+  for (const auto& [text, stored] : std::vector<std::pair<QString, int>>{{"300", 44}, {"-1", 255}, {"abc", 0}}) {
+    Type(ColorComponent::Blue, text.toLatin1().constData());
+    EXPECT_EQ(dlg.GetColor(0).blue, stored) << text.toStdString();
+    EXPECT_EQ(Slider(ColorComponent::Blue).value(), stored);
+    EXPECT_EQ(Edit(ColorComponent::Blue).text(), text);
+  }
+}
+
+TEST_F(ColorDlgTest, SliderRequestsSetFieldColourAndSlider) {
+  struct Case {
+    int from;
+    QAbstractSlider::SliderAction action;
+    int expected;
+  };
+  for (const Case& c : {Case{200, QAbstractSlider::SliderPageStepAdd, 255}, Case{30, QAbstractSlider::SliderPageStepSub, 0},
+                        Case{255, QAbstractSlider::SliderSingleStepAdd, 255},
+                        Case{100, QAbstractSlider::SliderSingleStepSub, 99}}) {
+    Edit(ColorComponent::Green).setText(QString::number(c.from));
+    Slider(ColorComponent::Green).triggerAction(c.action);
+    EXPECT_EQ(dlg.GetColor(0).green, c.expected) << c.from << " action " << c.action;
+    EXPECT_EQ(Edit(ColorComponent::Green).text(), QString::number(c.expected));
+    EXPECT_EQ(Slider(ColorComponent::Green).value(), c.expected);
+  }
+}
+
+TEST_F(ColorDlgTest, PageRightAfterAnOutOfRangeNumberStartsFromTheStoredValue) {
+  Type(ColorComponent::Red, "300");  // stores 44
+  Slider(ColorComponent::Red).triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(dlg.GetColor(0).red, 108);
+}
+
+TEST_F(ColorDlgTest, EscapeKeepsTheChangesAndRestoresTheLitState) {
+  Window().ElementList().setCurrentIndex(12);
+  Type(ColorComponent::Red, "7");
+  host.applied.clear();
+  QTest::keyClick(dlg.Window(), Qt::Key_Escape);
+  EXPECT_FALSE(dlg.WindowExists());
+  EXPECT_EQ(dlg.GetColor(12), (ColorTriple{7, 255, 0}));
+  EXPECT_EQ(host.lit[12], 0);
+  EXPECT_TRUE(host.applied.empty()) << "cancel recolours nothing";
+  EXPECT_EQ(host.openChanges, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ColorDlgTest, OkRecoloursEveryElement) {
+  QTest::mouseClick(&Window().OkButton(), Qt::LeftButton);
+  EXPECT_FALSE(dlg.WindowExists());
+  EXPECT_EQ(host.applied.back(), -1);
+  EXPECT_EQ(host.openChanges, (std::vector<bool>{true, false}));
+}
+
+TEST_F(ColorDlgTest, TheWindowReopensWhereItWasLeft) {
+  Window().move(140, 90);
+  Window().reject();
+  EXPECT_EQ(dlg.GetWindowPos(), QPoint(140, 90));
+  dlg.Open(host);
+  EXPECT_EQ(Window().pos(), QPoint(140, 90));
+}
+
+TEST(ColorDlgModalTest, RunModalEndsWithOkAsOne) {
+  FakeColorHost host;
+  CColorDlg dlg;
+  QTimer::singleShot(0, [&dlg] { dlg.Window()->accept(); });
+  EXPECT_EQ(dlg.RunModal(host), 1);
+  QTimer::singleShot(0, [&dlg] { QTest::keyClick(dlg.Window(), Qt::Key_Escape); });
+  EXPECT_EQ(dlg.RunModal(host), 0);
+}
+
+}  // namespace
