@@ -44,17 +44,6 @@ QFont LabelFont(const QFont& base) {
 
 }  // namespace
 
-class CDictionaryWindow::ProgramChange {
- public:
-  explicit ProgramChange(CDictionaryWindow& window) : m_window(window) { ++m_window.m_nProgramChanges; }
-  ~ProgramChange() { --m_window.m_nProgramChanges; }
-  ProgramChange(const ProgramChange&) = delete;
-  ProgramChange& operator=(const ProgramChange&) = delete;
-
- private:
-  CDictionaryWindow& m_window;
-};
-
 CDictionaryWindow::CDictionaryWindow(CDictionaryDlg& owner, QWidget* parent)
     : QDialog(parent, Qt::Tool), m_owner(owner) {
   setObjectName(QStringLiteral("IDD_DICTIONARY"));
@@ -124,30 +113,30 @@ QLineEdit* CDictionaryWindow::Edit(int id) const {
 }
 
 void CDictionaryWindow::SetItems(std::vector<QString> texts) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->SetTexts(std::move(texts));
   list_selection::EnsureCaret(*m_pList);
 }
 
 void CDictionaryWindow::AppendItem(const QString& text) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->Append(text);
   list_selection::EnsureCaret(*m_pList);
 }
 
 void CDictionaryWindow::RemoveItems(const std::vector<int>& ascending) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->RemoveRows(ascending);
   list_selection::EnsureCaret(*m_pList);
 }
 
 void CDictionaryWindow::ReorderItems(const std::vector<int>& order) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->Reorder(order);
 }
 
 void CDictionaryWindow::ClearSelection() {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   list_selection::UnselectRow(*m_pList, -1);
 }
 

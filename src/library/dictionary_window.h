@@ -41,7 +41,6 @@ class CDictionaryWindow : public QDialog {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  class ProgramChange;
 
   QWidget* BuildControl(int index);
   void OnUserSelectionChange();

@@ -69,19 +69,6 @@ QFont TemplateFont(QFont font) {
 
 }  // namespace
 
-// Marks list changes made by the program: they do not count as the user's
-// selection changes.
-class CTracklistWindow::ProgramChange {
- public:
-  explicit ProgramChange(CTracklistWindow& window) : m_window(window) { ++m_window.m_nProgramChanges; }
-  ~ProgramChange() { --m_window.m_nProgramChanges; }
-  ProgramChange(const ProgramChange&) = delete;
-  ProgramChange& operator=(const ProgramChange&) = delete;
-
- private:
-  CTracklistWindow& m_window;
-};
-
 CTracklistWindow::CTracklistWindow(CTracklistDlg& owner, QWidget* parent)
     : QDialog(parent, Qt::Tool), m_owner(owner) {
   setObjectName(QStringLiteral("IDD_TRACKLIST"));
@@ -180,24 +167,24 @@ QLabel* CTracklistWindow::Field(int id) const {
 }
 
 void CTracklistWindow::AppendItem(const std::string& text) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->Append(ScreenText(text));
   list_selection::EnsureCaret(*m_pList);
 }
 
 void CTracklistWindow::InsertItem(int index, const std::string& text) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->Insert(index, ScreenText(text));
   list_selection::EnsureCaret(*m_pList);
 }
 
 void CTracklistWindow::DeleteItem(int index) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->Remove(index);
 }
 
 void CTracklistWindow::SetItemSelected(int index, bool selected) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   if (selected) {
     list_selection::SelectRow(*m_pList, index);
   } else {
@@ -208,19 +195,19 @@ void CTracklistWindow::SetItemSelected(int index, bool selected) {
 std::vector<int> CTracklistWindow::SelectedIndexes() const { return list_selection::SelectedRows(*m_pList); }
 
 void CTracklistWindow::SetItems(std::vector<QString> texts) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->SetTexts(std::move(texts));
   list_selection::EnsureCaret(*m_pList);
 }
 
 void CTracklistWindow::RemoveItems(const std::vector<int>& ascending) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->RemoveRows(ascending);
   list_selection::EnsureCaret(*m_pList);
 }
 
 void CTracklistWindow::ReorderItems(const std::vector<int>& order) {
-  ProgramChange change(*this);
+  ProgramChange change(m_nProgramChanges);
   m_pModel->Reorder(order);
 }
 

@@ -58,7 +58,6 @@ class CTracklistWindow : public QDialog, public TrackListView {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  class ProgramChange;
 
   void BuildControls();
   void BuildSortMenu();
