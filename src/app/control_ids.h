@@ -30,6 +30,14 @@ enum MainControlId : int {
   IDC_SLIDER = 1033,
 };
 
+// The system menu's commands.
+enum MenuCommandId : int {
+  ID_MENU_HELP = 1201,
+  ID_MENU_COLOR = 1202,
+  ID_MENU_ABOUT = 1203,
+  ID_MENU_TAGDISPLAY = 1205,
+};
+
 // The main window's timers: the search step every second and the one-shot
 // album load after start-up.
 enum MainTimerId : int {

@@ -4,6 +4,7 @@
 #include <QIcon>
 
 #include "main_dlg.h"
+#include "qt_profile_store.h"
 #include "session_end_watcher.h"
 #include "skin_image.h"
 
@@ -29,6 +30,7 @@ int CJukeboxApp::Run(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
 
   CMainDlg mainDlg;
+  mainDlg.SetProfileStore(std::make_unique<QtProfileStore>());
   QObject::connect(&mainDlg, &CMainDlg::finished, &application, [](int result) { QCoreApplication::exit(result); });
 
   CSessionEndWatcher sessionEnd;

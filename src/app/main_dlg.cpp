@@ -2,13 +2,18 @@
 
 #include <QGuiApplication>
 
+#include "memory_profile_store.h"
 #include "message_box.h"
 #include "skin_button.h"
 
 CMainDlg::CMainDlg(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_pProfile(std::make_unique<MemoryProfileStore>()),
+      m_colorDlg(this),
       m_tracklistDlg(this, this),
       m_dictionaryDlg(this),
+      m_tagDisplayEditor([this](int number) { return m_tagDisplayDlg.GetTagFlag(number); },
+                         [this](int number, int value) { m_tagDisplayDlg.SetTagFlag(number, value); }, this),
       m_drawRandom([this] { return m_random.Next(); }) {
   m_tagDisplayDlg.SetMessageSink(
       [this](const std::string& text) { ShowMessageBox(this, QString::fromStdString(text)); });
@@ -16,6 +21,7 @@ CMainDlg::CMainDlg(QWidget* parent)
   setFixedSize(kMainWidth, kMainHeight);
   move(m_ptMain);
   CreateSkin();
+  CreateSystemMenu();
   ApplyColor(-1);
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
           [this](Qt::ApplicationState state) { OnActivateApp(state == Qt::ApplicationActive); });

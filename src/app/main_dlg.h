@@ -10,21 +10,28 @@
 #include <utility>
 #include <vector>
 
+#include "color_dlg.h"
+#include "color_element_host.h"
 #include "color_triple.h"
 #include "dictionary_dlg.h"
 #include "element_color_table.h"
 #include "mci_window.h"
 #include "pixel_buffer.h"
 #include "play_order.h"
+#include "profile_store.h"
 #include "random15.h"
+#include "settings_values.h"
 #include "skin_layout.h"
 #include "tag_display_dlg.h"
+#include "tag_display_editor.h"
 #include "track_display.h"
 #include "tracklist_controller.h"
 #include "tracklist_dlg.h"
 
+class CAboutDlg;
 class CBitmapStatic;
 class QHelpEvent;
+class QMenu;
 class CSkinButton;
 class CStatusDisplay;
 
@@ -41,7 +48,8 @@ class CStatusDisplay;
 class CMainDlg : public QWidget,
                  public TrackDisplayTextSource,
                  public TracklistController,
-                 public MciPositionListener {
+                 public MciPositionListener,
+                 public ColorElementHost {
   Q_OBJECT
 
  public:
@@ -107,25 +115,42 @@ class CMainDlg : public QWidget,
   CTracklistDlg& TracklistDlg() { return m_tracklistDlg; }
   CDictionaryDlg& DictionaryDlg() { return m_dictionaryDlg; }
   CTagDisplayDlg& TagDisplayDlg() { return m_tagDisplayDlg; }
+  CTagDisplayEditor& TagDisplayEditor() { return m_tagDisplayEditor; }
+  // The colour window and the 25 element colours ApplyColor reads.
+  CColorDlg& ColorDlg() { return m_colorDlg; }
   // While the colour window is open the searches stand still.
-  void SetColorDlgOpen(bool open) { m_bColorDlgOpen = open ? 1 : 0; }
+  void SetColorDlgOpen(bool open) override { m_bColorDlgOpen = open ? 1 : 0; }
+  bool IsColorDlgOpen() const { return m_bColorDlgOpen != 0; }
+
+  // Where the settings are kept between runs (main_dlg_settings.cpp). Until
+  // one is given they live in memory only, so a window made for a test never
+  // touches the user's own settings.
+  void SetProfileStore(std::unique_ptr<ProfileStore> store);
+  ProfileStore& Profile() { return *m_pProfile; }
+
+  // The system menu and what it opens (main_dlg_menu.cpp). The menu pops up
+  // at the given screen point and returns at once; its entries arrive as
+  // commands.
+  void ShowSystemMenu(QPoint screenPos);
+  QMenu* SystemMenu() const { return m_menu; }
+  void OnColorSettings();
+  void OnTagDisplay();
+  void OnAbout();
+  void OnHelp();
 
   // Skin (main_dlg_skin.cpp).
   void RepaintAll();
   void DrawSlider(unsigned s);
   // Pushes colour element k (0-24) of the colour table to the skin, or every
   // element with -1; any other k does nothing.
-  void ApplyColor(int k);
+  void ApplyColor(int k) override;
   // Lit state of an element's button (0-16) or lamp (20-23), 0 otherwise.
-  int GetElementState(int k) const;
-  void SetElementState(int k, int on);
+  int GetElementState(int k) const override;
+  void SetElementState(int k, int on) override;
   void ToggleRollUp();
   // The caption shows whether the application is the active one.
   void OnActivateApp(bool active);
   void OnMinimize();
-
-  // The 25 element colours ApplyColor reads.
-  ElementColorTable& ColorTable() { return m_colorTable; }
 
   // Playback state (main_dlg.cpp).
   // Sets the length of the open medium and the slider's scale from it.
@@ -158,8 +183,7 @@ class CMainDlg : public QWidget,
 
  protected:
   // The settings: play modes, window places, colours and tag choices, read
-  // once at start-up and written once at Exit. Until they are kept between
-  // runs, every value reads as its default.
+  // from the profile once at start-up and written to it once at Exit.
   virtual void LoadSettings();
   virtual void SaveSettings();
 
@@ -198,6 +222,13 @@ class CMainDlg : public QWidget,
   void OpenTracklist(const DropList& pendingDrop);
   void OpenDictionary();
 
+  // Settings (main_dlg_settings.cpp).
+  void ApplySettings(const SettingsValues& values);
+  SettingsValues GatherSettings() const;
+
+  // The system menu (main_dlg_menu.cpp).
+  void CreateSystemMenu();
+
   // Texts of the displays and tips (main_dlg_displays.cpp).
   QString MiniPlayTip() const;
   QString TrackDisplayTip() const;
@@ -226,11 +257,15 @@ class CMainDlg : public QWidget,
   bool ShowTip(QWidget* control, int id, QHelpEvent* event);
   bool ShowStaticTip(QHelpEvent* event);
 
-  ElementColorTable m_colorTable;
+  std::unique_ptr<ProfileStore> m_pProfile;
+  CColorDlg m_colorDlg;
   std::unique_ptr<MciWindow> m_hMciWnd;
   CTracklistDlg m_tracklistDlg;
   CDictionaryDlg m_dictionaryDlg;
   CTagDisplayDlg m_tagDisplayDlg;
+  CTagDisplayEditor m_tagDisplayEditor;
+  QMenu* m_menu = nullptr;
+  CAboutDlg* m_aboutDlg = nullptr;
   CRandom15 m_random;
   std::function<std::int32_t()> m_drawRandom;
   int m_nSeekTimer = 0;

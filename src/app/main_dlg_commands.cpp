@@ -1,5 +1,6 @@
 // The main window's commands: what each skin button does, the companion
 // windows, dropped files and the calls the tracklist makes back.
+#include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
@@ -93,8 +94,24 @@ void CMainDlg::OnCommand(int id) {
     case IDC_MINIMIZE:
       OnMinimize();
       break;
+    case IDC_SYSMENU:
+      ShowSystemMenu(QCursor::pos());
+      break;
+    case ID_MENU_COLOR:
+      OnColorSettings();
+      break;
+    case ID_MENU_TAGDISPLAY:
+      OnTagDisplay();
+      break;
+    case ID_MENU_ABOUT:
+    case IDC_ABOUT:
+      OnAbout();
+      break;
+    case ID_MENU_HELP:
+    case IDC_HELP:
+      OnHelp();
+      break;
     default:
-      // The popup menu, help and About arrive with their own windows.
       break;
   }
 }

@@ -146,12 +146,12 @@ CSkinButton* CMainDlg::ElementButton(int k, bool smallTwin) const {
 
 void CMainDlg::PushButtonColor(int k, bool smallTwin) {
   if (CSkinButton* button = ElementButton(k, smallTwin)) {
-    button->SetColor(m_colorTable.GetColor(k));
+    button->SetColor(m_colorDlg.GetColor(k));
   }
 }
 
 void CMainDlg::ApplyDisplayColor(int k) {
-  const ColorTriple colour = m_colorTable.GetColor(k);
+  const ColorTriple colour = m_colorDlg.GetColor(k);
   if (k == kElementTrackDisplay) {
     m_trackDisplay->SetColor(colour);
   } else if (k == kElementSliderThumb) {

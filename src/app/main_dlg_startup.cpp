@@ -20,8 +20,6 @@ constexpr int kLoadAlbumDelayMs = 500;
 constexpr int kStartUpFallbackMs = 250;
 // What the program returns when the user leaves through Exit.
 constexpr int kExitStatusNormal = 0;
-// Where a window goes when nothing else is known.
-const QPoint kDefaultPosition{10, 10};
 
 }  // namespace
 
@@ -64,22 +62,6 @@ void CMainDlg::FinishStartUp() {
   m_bStartUpPending = false;
   CreateMciWindow();
   m_nLoadAlbumTimer = startTimer(kLoadAlbumDelayMs);
-}
-
-void CMainDlg::LoadSettings() {
-  SetLit(IDC_CONTINUOUS, true);
-  SetLit(IDC_LOOP, false);
-  SetLit(IDC_RANDOM, false);
-  m_ptMain = kDefaultPosition;
-  m_ptVideo = kDefaultPosition;
-}
-
-void CMainDlg::SaveSettings() {
-  // The video window may have been moved by the user since start-up.
-  if (m_hMciWnd) {
-    const MciWindow::WindowPos video = m_hMciWnd->GetWindowPos();
-    m_ptVideo = QPoint(video.x, video.y);
-  }
 }
 
 void CMainDlg::CreateMciWindow() {

@@ -103,3 +103,6 @@ void CColorDlg::OnClose(bool accepted) {
   m_pHost->SetColorDlgOpen(false);
   m_pHost = nullptr;
 }
+
+bool CColorDlg::WindowExists() const { return m_pWindow != nullptr; }
+CColorWindow* CColorDlg::Window() const { return m_pWindow; }

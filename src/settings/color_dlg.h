@@ -43,8 +43,8 @@ class CColorDlg : public QObject {
   // The same without waiting: the window opens modal and the call returns.
   // Both do nothing (RunModal returns 0) while the window is open.
   void Open(ColorElementHost& host);
-  bool WindowExists() const { return m_pWindow != nullptr; }
-  CColorWindow* Window() const { return m_pWindow; }
+  bool WindowExists() const;
+  CColorWindow* Window() const;
 
   // The window's events.
   void OnInitDialog();

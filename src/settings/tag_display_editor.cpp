@@ -44,3 +44,6 @@ void CTagDisplayEditor::OnClose() {
   m_ptWindow = m_pWindow->pos();
   m_pWindow = nullptr;  // the window deletes itself once it has ended
 }
+
+bool CTagDisplayEditor::WindowExists() const { return m_pWindow != nullptr; }
+CTagDisplayWindow* CTagDisplayEditor::Window() const { return m_pWindow; }

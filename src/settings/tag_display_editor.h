@@ -34,8 +34,8 @@ class CTagDisplayEditor : public QObject {
   // The same without waiting: the window opens modal and the call returns.
   // Both do nothing (RunModal returns 0) while the window is open.
   void Open();
-  bool WindowExists() const { return m_pWindow != nullptr; }
-  CTagDisplayWindow* Window() const { return m_pWindow; }
+  bool WindowExists() const;
+  CTagDisplayWindow* Window() const;
 
   // The window's events.
   void OnInitDialog();

@@ -55,7 +55,7 @@ class ApplyColorTest : public MainWindowTest, public ::testing::WithParamInterfa
 
 TEST_P(ApplyColorTest, ChangesOnlyTheElementsPixels) {
   const PixelBuffer before = Grab();
-  window.ColorTable().SetColor(GetParam().element, kRed);
+  window.ColorDlg().SetColor(GetParam().element, kRed);
   window.ApplyColor(GetParam().element);
   const PixelBuffer after = Grab();
   int changed = 0;
@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(Elements, ApplyColorTest,
 TEST_F(MainWindowTest, ApplyColorOutsideTheElementsChangesNothing) {
   const PixelBuffer before = Grab();
   for (int k = 0; k < kElementCount; ++k) {
-    window.ColorTable().SetColor(k, kRed);
+    window.ColorDlg().SetColor(k, kRed);
   }
   window.ApplyColor(25);
   window.ApplyColor(-2);

@@ -1,0 +1,67 @@
+// The system menu of the skin and the windows it opens: colour settings, tag
+// display, the About box and help.
+#include <QAction>
+#include <QCursor>
+#include <QDir>
+#include <QMenu>
+
+#include "about_dlg.h"
+#include "launch_document.h"
+#include "main_dlg.h"
+
+namespace {
+
+struct MenuEntry {
+  int id;
+  const char* text;  // nullptr for a separator
+};
+
+constexpr MenuEntry kMenuEntries[] = {
+    {ID_MENU_COLOR, "Color settings"}, {ID_MENU_TAGDISPLAY, "Tag display"}, {0, nullptr},
+    {ID_MENU_ABOUT, "About Velmora"},  {ID_MENU_HELP, "Help"},
+};
+
+}  // namespace
+
+void CMainDlg::CreateSystemMenu() {
+  m_menu = new QMenu(this);
+  m_menu->setObjectName(QStringLiteral("IDR_SYSMENU"));
+  for (const MenuEntry& entry : kMenuEntries) {
+    if (entry.text == nullptr) {
+      m_menu->addSeparator();
+      continue;
+    }
+    QAction* action = m_menu->addAction(QString::fromLatin1(entry.text));
+    action->setData(entry.id);
+    // Queued, so the menu has closed before a modal window opens.
+    connect(action, &QAction::triggered, this, [this, id = entry.id] { OnCommand(id); }, Qt::QueuedConnection);
+  }
+}
+
+void CMainDlg::ShowSystemMenu(QPoint screenPos) { m_menu->popup(screenPos); }
+
+void CMainDlg::OnColorSettings() {
+  // The colour window holds the searches still while it is open and pushes
+  // every colour again after OK.
+  m_colorDlg.RunModal(*this);
+}
+
+void CMainDlg::OnTagDisplay() {
+  // The new choices show at the track display's next tooltip.
+  m_tagDisplayEditor.RunModal();
+}
+
+void CMainDlg::OnAbout() {
+  if (m_aboutDlg == nullptr) {
+    m_aboutDlg = new CAboutDlg(this);
+  }
+  if (!m_aboutDlg->isVisible()) {
+    m_aboutDlg->exec();
+  }
+}
+
+// The help page is looked for below the folder the program was started from,
+// which is also where its album and dictionary live.
+void CMainDlg::OnHelp() {
+  LaunchDocument(QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("help/help.html"))));
+}

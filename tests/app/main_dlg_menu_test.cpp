@@ -1,0 +1,143 @@
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "about_dlg.h"
+#include "color_window.h"
+#include "controller_fixture.h"
+#include "launch_document.h"
+#include "tag_display_window.h"
+
+namespace {
+
+// Runs check on the modal window once it shows, then lets the test go on.
+// The window opens from a queued command, so it is looked for a few times.
+template <typename Window, typename Check>
+void WhenModalShows(Check check, int triesLeft = 50) {
+  QTimer::singleShot(10, [check, triesLeft] {
+    if (auto* window = qobject_cast<Window*>(QApplication::activeModalWidget())) {
+      check(*window);
+    } else if (triesLeft > 0) {
+      WhenModalShows<Window>(check, triesLeft - 1);
+    } else {
+      ADD_FAILURE() << "the window did not show";
+    }
+  });
+}
+
+class MenuTest : public ControllerTest {
+ protected:
+  void SetUp() override {
+    ControllerTest::SetUp();
+    m_previousLauncher = SetDocumentLauncher([this](const QUrl& url) { m_launched.push_back(url); });
+  }
+  void TearDown() override { SetDocumentLauncher(m_previousLauncher); }
+
+  // Chooses a menu entry as the user would, and lets its command arrive.
+  void Choose(const QString& text) {
+    for (QAction* action : m_dlg->SystemMenu()->actions()) {
+      if (action->text() == text) {
+        action->trigger();
+      }
+    }
+    QCoreApplication::processEvents();
+  }
+
+  std::vector<QUrl> m_launched;
+  DocumentLauncher m_previousLauncher;
+};
+
+TEST_F(MenuTest, TheMenuListsItsEntriesInOrder) {
+  QStringList texts;
+  for (QAction* action : m_dlg->SystemMenu()->actions()) {
+    texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+  }
+  EXPECT_EQ(texts, QStringList({"Color settings", "Tag display", "-", "About Velmora", "Help"}));
+}
+
+TEST_F(MenuTest, TheSystemMenuButtonPopsTheMenuUp) {
+  m_dlg->show();
+  QTest::mouseClick(m_dlg->Button(IDC_SYSMENU), Qt::LeftButton);
+  EXPECT_TRUE(m_dlg->SystemMenu()->isVisible());
+  m_dlg->SystemMenu()->hide();
+}
+
+TEST_F(MenuTest, HelpOpensTheGuideBelowTheCurrentFolder) {
+  const QUrl expected = QUrl::fromLocalFile(QString::fromStdString(m_dir.Path()) + "/help/help.html");
+  Choose("Help");
+  m_dlg->OnCommand(IDC_HELP);
+  ASSERT_EQ(m_launched.size(), 2u);
+  EXPECT_EQ(m_launched[0], expected);
+  EXPECT_EQ(m_launched[1], expected);
+}
+
+TEST_F(MenuTest, AboutShowsTheVersionAndOpensItsLinks) {
+  QString shownText;
+  WhenModalShows<CAboutDlg>([&shownText](CAboutDlg& about) {
+    shownText = about.findChild<QLabel*>("IDC_VERSION")->text();
+    EXPECT_EQ(about.windowTitle(), "About Velmora");
+    about.WebButton().click();
+    about.MailButton().click();
+    about.OkButton().click();
+  });
+  Choose("About Velmora");
+  EXPECT_EQ(shownText, "Velmora 1.9");
+  ASSERT_EQ(m_launched.size(), 2u);
+  EXPECT_EQ(m_launched[0].host(), "velmora.example.org");
+  EXPECT_EQ(m_launched[1].toString(), "mailto:velmora@example.org?Subject=[Velmora]");
+}
+
+TEST_F(MenuTest, TheColourWindowHoldsTheSearchesStill) {
+  AddTracks({60000});
+  PlayTrack(0);
+  m_dlg->Button(IDC_SYSMENU)->SetLit(0);
+  WhenModalShows<CColorWindow>([this](CColorWindow& window) {
+    EXPECT_TRUE(m_dlg->IsColorDlgOpen());
+    EXPECT_TRUE(Lit(IDC_SYSMENU)) << "the element being edited is lit";
+    window.ElementList().setCurrentIndex(13);  // the forward search button
+    EXPECT_TRUE(Lit(IDC_FF));
+    window.Edit(ColorComponent::Blue).setText("7");
+    m_mci->ClearCalls();
+    m_dlg->OnTimer(IDT_SEEK);
+    EXPECT_TRUE(Calls().empty()) << "no search step while the colour window is open";
+    window.OkButton().click();
+  });
+  Choose("Color settings");
+  EXPECT_FALSE(m_dlg->IsColorDlgOpen());
+  EXPECT_FALSE(Lit(IDC_FF));
+  EXPECT_FALSE(Lit(IDC_SYSMENU));
+  EXPECT_EQ(m_dlg->Button(IDC_FF)->GetColor().blue, 7);
+}
+
+TEST_F(MenuTest, TagDisplayChoicesShowInTheTrackTipAndReopenAsLeft) {
+  MediaEntry track;
+  track.m_strArtist = "X";
+  track.m_strName = "Name";
+  track.m_strDate = "1998";
+  m_dlg->TracklistDlg().Album().Add(track);
+  m_dlg->TracklistDlg().SetCurrentIndex(0);
+  WhenModalShows<CTagDisplayWindow>([](CTagDisplayWindow& window) {
+    window.Box(1).click();
+    window.Box(4).click();
+    window.OkButton().click();
+  });
+  Choose("Tag display");
+  EXPECT_EQ(m_dlg->TipText(IDC_TRACK_DISPLAY), "X / 1998 / ");
+  std::vector<bool> marks;
+  WhenModalShows<CTagDisplayWindow>([&marks](CTagDisplayWindow& window) {
+    for (int number = 1; number <= 6; ++number) {
+      marks.push_back(window.Box(number).isChecked());
+    }
+    window.OkButton().click();
+  });
+  Choose("Tag display");
+  EXPECT_EQ(marks, std::vector<bool>({true, false, false, true, false, false}));
+}
+
+}  // namespace

@@ -1,0 +1,121 @@
+#include <QCheckBox>
+#include <QFile>
+#include <QTest>
+
+#include "controller_fixture.h"
+#include "dictionary_window.h"
+#include "memory_profile_store.h"
+#include "qt_profile_store.h"
+#include "settings_table.h"
+
+namespace {
+
+std::string ReadFile(const std::string& path) {
+  QFile file(QString::fromStdString(path));
+  return file.open(QIODevice::ReadOnly) ? file.readAll().toStdString() : std::string("<missing>");
+}
+
+class SettingsTest : public ControllerTest {
+ protected:
+  std::string IniPath() const { return m_dir.Path() + "/Velmora.conf"; }
+
+  // Starts the main window on the settings file IniPath().
+  void StartOnFile() { Start(std::make_unique<QtProfileStore>(QString::fromStdString(IniPath()))); }
+
+  void Start(std::unique_ptr<ProfileStore> store) {
+    m_dlg->SetProfileStore(std::move(store));
+    ASSERT_EQ(m_dlg->OnInitDialog(), 1);
+  }
+
+  // A second run in the same folder: the first window is gone, and with it
+  // its hold on the settings file.
+  void Restart() {
+    m_dlg.reset();
+    m_dlg = std::make_unique<CMainDlg>();
+    m_dlg->SetMciWindow(std::make_unique<SimulatedMciWindow>());
+    StartOnFile();
+  }
+};
+
+TEST_F(SettingsTest, AFirstStartGivesEveryDefault) {
+  SetModes(false, true, true);
+  StartOnFile();
+  EXPECT_TRUE(Lit(IDC_CONTINUOUS));
+  EXPECT_FALSE(Lit(IDC_LOOP));
+  EXPECT_FALSE(Lit(IDC_RANDOM));
+  EXPECT_EQ(m_dlg->GetMainPosition(), QPoint(10, 10));
+  EXPECT_EQ(m_dlg->pos(), QPoint(10, 10));
+  EXPECT_EQ(m_dlg->DictionaryDlg().GetWindowPos(), QPoint(10, 10));
+  EXPECT_EQ(m_dlg->TracklistDlg().GetWindowRect(), QRect(10, 10, 250, 375));
+  EXPECT_EQ(m_dlg->ColorDlg().GetWindowPos(), QPoint(10, 10));
+  EXPECT_EQ(m_dlg->TagDisplayEditor().GetWindowPos(), QPoint(10, 10));
+  for (int k = 0; k < kElementCount; ++k) {
+    EXPECT_EQ(m_dlg->ColorDlg().GetColor(k), ElementColorTable::DefaultColor(k)) << k;
+  }
+  for (int number = 1; number <= 6; ++number) {
+    EXPECT_EQ(m_dlg->TagDisplayDlg().GetTagFlag(number), 0) << number;
+  }
+}
+
+TEST_F(SettingsTest, AHandEditedFileStartsCleanly) {
+  // Text where a number belongs, a window far off every screen, and a
+  // colour 0x0000FF (red) for the Play button.
+  m_dir.Write("Velmora.conf", std::string("[Settings]\nOptionContinuous=on\nOptionLoop=1\nMainX=90000\n"
+                                          "MainY=-90000\nclrPlay=255\nTagsX=12x\nPlayX=200\nPlayY=150\n"));
+  StartOnFile();
+  EXPECT_TRUE(Lit(IDC_CONTINUOUS));
+  EXPECT_TRUE(Lit(IDC_LOOP));
+  EXPECT_EQ(m_dlg->GetMainPosition(), QPoint(10, 10));
+  EXPECT_EQ(m_dlg->TagDisplayEditor().GetWindowPos(), QPoint(10, 10));
+  EXPECT_EQ(m_dlg->GetVideoPosition(), QPoint(200, 150));
+  EXPECT_EQ(m_dlg->ColorDlg().GetColor(12), (ColorTriple{255, 0, 0}));
+  EXPECT_EQ(m_dlg->Button(IDC_PLAY)->GetColor(), (ColorTriple{255, 0, 0}));
+  EXPECT_EQ(m_dlg->Button(IDC_MINI_PLAY)->GetColor(), (ColorTriple{255, 0, 0}));
+}
+
+TEST_F(SettingsTest, ExitWritesTheModesAndColours) {
+  auto store = std::make_unique<MemoryProfileStore>();
+  MemoryProfileStore& profile = *store;
+  Start(std::move(store));
+  m_dlg->OnCommand(IDC_RANDOM);
+  m_dlg->ColorDlg().SetColor(24, ColorTriple{1, 2, 3});
+  m_dlg->TagDisplayDlg().SetTagFlag(4, 1);
+  m_mci->Move(33, 44, 348, 0);  // the user moved the video window
+  EXPECT_EQ(profile.Size(), 0u) << "nothing is written before Exit";
+  m_dlg->OnExit();
+  EXPECT_EQ(profile.GetProfileInt(kSettingsSection, "OptionRandom", -1), 1);
+  EXPECT_EQ(profile.GetProfileInt(kSettingsSection, "OptionContinuous", -1), 1);
+  EXPECT_EQ(profile.GetProfileInt(kSettingsSection, "m_clrSlider", -1), 0x030201);
+  EXPECT_EQ(profile.GetProfileInt(kSettingsSection, "tagICRD", -1), 1);
+  EXPECT_EQ(profile.GetProfileInt(kSettingsSection, "PlayX", -1), 33);
+  EXPECT_EQ(profile.GetProfileInt(kSettingsSection, "PlayY", -1), 44);
+}
+
+TEST_F(SettingsTest, TheDictionaryEditorReopensWhereItWasLeft) {
+  StartOnFile();
+  m_dlg->OnCommand(IDC_DICTIONARY);
+  ASSERT_TRUE(m_dlg->DictionaryDlg().WindowExists());
+  m_dlg->DictionaryDlg().Window()->move(123, 77);
+  m_dlg->DictionaryDlg().CloseWindow();
+  m_dlg->OnExit();
+  Restart();
+  QtProfileStore written(QString::fromStdString(IniPath()));
+  EXPECT_EQ(written.GetProfileInt(kSettingsSection, "DictX", -1), 123);
+  EXPECT_EQ(written.GetProfileInt(kSettingsSection, "DictY", -1), 77);
+  m_dlg->OnCommand(IDC_DICTIONARY);
+  ASSERT_TRUE(m_dlg->DictionaryDlg().WindowExists());
+  EXPECT_EQ(m_dlg->DictionaryDlg().Window()->pos(), QPoint(123, 77));
+}
+
+TEST_F(SettingsTest, TheSessionEndLeavesTheSettingsFileAsItWas) {
+  const std::string before = "[Settings]\nOptionRandom=0\nMainX=40\n";
+  m_dir.Write("Velmora.conf", before);
+  StartOnFile();
+  m_dlg->OnCommand(IDC_RANDOM);
+  m_dlg->SetMainPosition(QPoint(60, 60));
+  m_dlg->OnEndSession();
+  m_dlg.reset();
+  EXPECT_EQ(ReadFile(IniPath()), before);
+}
+
+}  // namespace

@@ -1,0 +1,117 @@
+# Helpers shared by the Velmora end-to-end scripts; sourced, never run.
+# The outer part prepares a folder and starts a virtual X display; the session
+# part, sourced again inside that display, drives the real program.
+
+# Exits with 77 (skipped) when one of the named tools is not installed.
+e2e_require() {
+  local tool
+  for tool in "$@"; do
+    command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
+  done
+}
+
+# Fills folder $1 with three sine tones of $3 seconds, tone1.wav .. tone3.wav,
+# titled "Tone 1" .. "Tone 3" with kestrune $2, and a "default.alb" that lists
+# them after a comment line, with CR LF line ends.
+e2e_make_album() {
+  local work=$1 kestrune=$2 seconds=$3 n
+  for n in 1 2 3; do
+    sox -n -r 22050 -c 1 -b 16 "$work/tone$n.wav" synth "$seconds" sine $((300 * n))
+    "$kestrune" --set INAM="Tone $n" "$work/tone$n.wav" >/dev/null
+  done
+  printf '; three tones\r\n%s\r\n%s\r\n%s\r\n' "$work/tone1.wav" "$work/tone2.wav" "$work/tone3.wav" \
+    >"$work/default.alb"
+}
+
+# Runs a session script with its arguments on a fresh virtual screen.
+e2e_run_session() {
+  xvfb-run -a -n $((RANDOM % 500 + 100)) -s "-screen 0 640x480x24" bash "$@"
+}
+
+# Fails unless "default.alb" in folder $1 lists the three tones, one plain
+# path per line.
+e2e_check_album() {
+  local work=$1 expected
+  expected=$(printf '%s\n' "$work/tone1.wav" "$work/tone2.wav" "$work/tone3.wav")
+  [[ $(cat "$work/default.alb") == "$expected" ]] || {
+    echo "FAIL: album not written back:" >&2
+    cat -A "$work/default.alb" >&2
+    exit 1
+  }
+}
+
+# ---- Inside the session -------------------------------------------------
+
+# Set by e2e_start_velmora; e2e_fail shows what the program said on stderr.
+e2e_work= e2e_pid=
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  [[ -f $e2e_work/velmora.err ]] && cat "$e2e_work/velmora.err" >&2
+  exit 1
+}
+
+# Starts Velmora $1 in folder $2 with settings of its own there; it is killed
+# when the session ends.
+e2e_start_velmora() {
+  e2e_work=$2
+  cd "$e2e_work"
+  export XDG_CONFIG_HOME=$e2e_work/config
+  "$1" 2>"$e2e_work/velmora.err" &
+  e2e_pid=$!
+  trap 'kill "$e2e_pid" 2>/dev/null || true' EXIT
+}
+
+# Visible windows whose title is exactly $1.
+e2e_windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
+e2e_size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }
+
+# Waits for the box about the missing default.dic, the main window's first
+# companion, answers it, and waits until the main window (266 x 114) is alone.
+# Leaves its id in e2e_main and its client origin in e2e_cx, e2e_cy.
+e2e_dismiss_dic_box_and_find_main() {
+  local box= w shown _ X Y WIDTH HEIGHT WINDOW SCREEN
+  for _ in $(seq 600); do
+    for w in $(e2e_windows_named Velmora); do [[ $(e2e_size_of "$w") != 266x114 ]] && box=$w; done
+    [[ -n $box ]] && break
+    kill -0 "$e2e_pid" 2>/dev/null || e2e_fail "velmora ended before showing its window"
+    sleep 0.1
+  done
+  [[ -n $box ]] || e2e_fail "no message box about the missing default.dic"
+  xdotool windowfocus --sync "$box"
+  xdotool key Return
+  e2e_main=
+  for _ in $(seq 300); do
+    shown=$(e2e_windows_named Velmora)
+    if [[ $(wc -w <<<"$shown") == 1 && $(e2e_size_of "$shown") == 266x114 ]]; then e2e_main=$shown; break; fi
+    sleep 0.1
+  done
+  [[ -n $e2e_main ]] || e2e_fail "the main window is not alone on the screen after the box"
+  eval "$(xdotool getwindowgeometry --shell "$e2e_main")"
+  [[ $WIDTH == 266 && $HEIGHT == 114 ]] || e2e_fail "window is ${WIDTH}x${HEIGHT}, not 266x114"
+  # Client coordinates start one pixel inside the window's border.
+  e2e_cx=$((X + 1)) e2e_cy=$((Y + 1))
+}
+
+# Clicks the main window at client point ($1, $2).
+e2e_click() { xdotool mousemove $((e2e_cx + $1)) $((e2e_cy + $2)) click 1; }
+e2e_shot() { import -window root "$e2e_work/screen.png"; }
+# The brightest green in a main-window client rectangle (left top width
+# height) of the last shot, 0-255.
+e2e_max_green() {
+  convert "$e2e_work/screen.png" -crop "$3x$4+$((e2e_cx + $1))+$((e2e_cy + $2))" +repage \
+    -channel G -separate -format '%[fx:int(maxima*255)]' info:
+}
+# A fingerprint of what a main-window client rectangle shows in the last shot.
+e2e_look() {
+  convert "$e2e_work/screen.png" -crop "$3x$4+$((e2e_cx + $1))+$((e2e_cy + $2))" +repage -format '%#' info:
+}
+
+# Waits up to 30 seconds for the program to end after Exit, and checks it
+# ended well.
+e2e_wait_for_exit() {
+  local _ status=0
+  for _ in $(seq 300); do kill -0 "$e2e_pid" 2>/dev/null || break; sleep 0.1; done
+  if kill -0 "$e2e_pid" 2>/dev/null; then kill "$e2e_pid"; e2e_fail "Exit did not end the program"; fi
+  wait "$e2e_pid" || status=$?
+  ((status == 0)) || e2e_fail "velmora exited with $status"
+}

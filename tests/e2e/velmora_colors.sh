@@ -1,0 +1,105 @@
+#!/usr/bin/env bash
+# Changes the Play button's colour the way a person would (system menu,
+# "Color settings", the element, its three values, OK), leaves through Exit,
+# starts Velmora again with the same settings folder and checks on the screen
+# that the Play button kept its new colour.
+#   velmora_colors.sh PATH_TO_VELMORA
+set -euo pipefail
+command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null &&
+  command -v convert >/dev/null || { echo "xvfb-run, xdotool or ImageMagick is missing"; exit 77; }
+velmora=$(realpath "$1")
+work=$(mktemp -d)
+trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
+# Existing, empty data files: no box about creating them.
+: >"$work/default.alb"
+: >"$work/default.dic"
+mkdir -p "$work/home" "$work/config"
+
+cat >"$work/session.sh" <<'SESSION'
+set -euo pipefail
+velmora=$1 work=$2
+cd "$work"
+export HOME=$work/home XDG_CONFIG_HOME=$work/config
+pid=
+fail() { echo "FAIL: $*" >&2; cat "$work/velmora.err" >&2 || true; exit 1; }
+trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null || true' EXIT
+
+# Starts Velmora and leaves its main window's client origin in cx, cy.
+start() {
+  "$velmora" 2>>"$work/velmora.err" &
+  pid=$!
+  local _ w main= X Y WIDTH HEIGHT WINDOW SCREEN
+  for _ in $(seq 300); do
+    for w in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null || true); do
+      [[ $(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}') == 266x114 ]] && main=$w
+    done
+    [[ -n $main ]] && break
+    kill -0 "$pid" 2>/dev/null || fail "velmora ended before showing its window"
+    sleep 0.1
+  done
+  [[ -n $main ]] || fail "no main window"
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  cx=$((X + 1)) cy=$((Y + 1))
+  sleep 1
+}
+click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
+# The brightest value of colour channel $1 (R, G or B) in main-window client
+# rectangle left top width height, on a fresh screenshot.
+brightest() {
+  import -window root "$work/screen.png"
+  convert "$work/screen.png" -crop "$4x$5+$((cx + $2))+$((cy + $3))" +repage \
+    -channel "$1" -separate -format '%[fx:int(maxima*255)]' info:
+}
+wait_for_exit() {
+  local _
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
+  wait "$pid" || fail "velmora exited with $?"
+  pid=
+}
+play=(129 88 28 11)
+
+start
+red_before=$(brightest R "${play[@]}") green_before=$(brightest G "${play[@]}")
+click 10 10   # the system menu button
+sleep 0.5
+# The menu opens at the cursor; "Color settings" is its first line.
+xdotool mousemove_relative 30 12 click 1
+colors=
+for _ in $(seq 50); do
+  colors=$(xdotool search --onlyvisible --name '^Color settings$' 2>/dev/null | head -1 || true)
+  [[ -n $colors ]] && break
+  sleep 0.1
+done
+[[ -n $colors ]] || fail "the colour window did not open"
+eval "$(xdotool getwindowgeometry --shell "$colors" | sed 's/^/c_/')"
+sleep 0.3
+# The element list has the focus: twelve lines down is the Play button.
+xdotool windowfocus --sync "$colors" || true
+for _ in $(seq 12); do xdotool key Down; done
+# Red, green and blue value fields, typed over.
+for field in "39 255" "65 0" "90 0"; do
+  read -r y value <<<"$field"
+  xdotool mousemove $((c_X + 167)) $((c_Y + y)) click 1
+  xdotool key ctrl+a type "$value"
+done
+xdotool mousemove $((c_X + 168)) $((c_Y + 12)) click 1   # OK
+sleep 0.5
+click 253 10   # Exit
+wait_for_exit
+grep -q '^clrPlay=255$' "$work/config/Orvane/Velmora.conf" || {
+  cat "$work/config/Orvane/Velmora.conf" >&2
+  fail "clrPlay was not saved as red"
+}
+
+start
+red_after=$(brightest R "${play[@]}") green_after=$(brightest G "${play[@]}")
+echo "Play button: red $red_before -> $red_after, green $green_before -> $green_after"
+((red_after > red_before + 40 && green_after + 40 < green_before)) ||
+  fail "the Play button does not show its new colour after a restart"
+click 253 10
+wait_for_exit
+SESSION
+
+xvfb-run -a -n $((RANDOM % 500 + 600)) -s "-screen 0 640x480x24" bash "$work/session.sh" "$velmora" "$work"
+echo PASS
