@@ -84,6 +84,7 @@ QWidget* CDictionaryWindow::BuildControl(int index) {
       m_pModel = new CTextListModel(this);
       m_pList = new QListView(this);
       m_pList->setModel(m_pModel);
+      m_items.Attach(m_pModel, m_pList);
       m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
       m_pList->setUniformItemSizes(true);
       m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -112,40 +113,22 @@ QLineEdit* CDictionaryWindow::Edit(int id) const {
   return found == m_controls.end() ? nullptr : qobject_cast<QLineEdit*>(found->second);
 }
 
-void CDictionaryWindow::SetItems(std::vector<QString> texts) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->SetTexts(std::move(texts));
-  list_selection::EnsureCaret(*m_pList);
-}
+void CDictionaryWindow::SetItems(std::vector<QString> texts) { m_items.SetTexts(std::move(texts)); }
 
-void CDictionaryWindow::AppendItem(const QString& text) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->Append(text);
-  list_selection::EnsureCaret(*m_pList);
-}
+void CDictionaryWindow::AppendItem(const QString& text) { m_items.Append(text); }
 
-void CDictionaryWindow::RemoveItems(const std::vector<int>& ascending) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->RemoveRows(ascending);
-  list_selection::EnsureCaret(*m_pList);
-}
+void CDictionaryWindow::RemoveItems(const std::vector<int>& ascending) { m_items.RemoveRows(ascending); }
 
-void CDictionaryWindow::ReorderItems(const std::vector<int>& order) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->Reorder(order);
-}
+void CDictionaryWindow::ReorderItems(const std::vector<int>& order) { m_items.Reorder(order); }
 
-void CDictionaryWindow::ClearSelection() {
-  ProgramChange change(m_nProgramChanges);
-  list_selection::UnselectRow(*m_pList, -1);
-}
+void CDictionaryWindow::ClearSelection() { m_items.SetSelected(-1, false); }
 
-std::vector<int> CDictionaryWindow::SelectedIndexes() const { return list_selection::SelectedRows(*m_pList); }
+std::vector<int> CDictionaryWindow::SelectedIndexes() const { return m_items.SelectedRows(); }
 
-int CDictionaryWindow::CaretIndex() const { return list_selection::CaretRow(*m_pList); }
+int CDictionaryWindow::CaretIndex() const { return m_items.CaretRow(); }
 
 void CDictionaryWindow::OnUserSelectionChange() {
-  if (m_nProgramChanges == 0) m_owner.OnSelChange();
+  if (!m_items.ProgramIsChanging()) m_owner.OnSelChange();
 }
 
 void CDictionaryWindow::done(int) { m_owner.CloseWindow(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program_edited_list.h"
+
 #include <map>
 #include <vector>
 
@@ -49,5 +51,5 @@ class CDictionaryWindow : public QDialog {
   CTextListModel* m_pModel = nullptr;
   QListView* m_pList = nullptr;
   std::map<int, QWidget*> m_controls;  // by control id
-  int m_nProgramChanges = 0;
+  ProgramEditedList m_items;  // edits of the list made by the program
 };

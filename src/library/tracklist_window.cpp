@@ -112,6 +112,7 @@ QWidget* CTracklistWindow::BuildControl(int index) {
       m_pModel = new CTextListModel(this);
       m_pList = new QListView(this);
       m_pList->setModel(m_pModel);
+      m_items.Attach(m_pModel, m_pList);
       m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
       m_pList->setUniformItemSizes(true);
       m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -166,52 +167,23 @@ QLabel* CTracklistWindow::Field(int id) const {
   return found == m_controls.end() ? nullptr : qobject_cast<QLabel*>(found->second);
 }
 
-void CTracklistWindow::AppendItem(const std::string& text) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->Append(ScreenText(text));
-  list_selection::EnsureCaret(*m_pList);
-}
+void CTracklistWindow::AppendItem(const std::string& text) { m_items.Append(ScreenText(text)); }
 
-void CTracklistWindow::InsertItem(int index, const std::string& text) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->Insert(index, ScreenText(text));
-  list_selection::EnsureCaret(*m_pList);
-}
+void CTracklistWindow::InsertItem(int index, const std::string& text) { m_items.Insert(index, ScreenText(text)); }
 
-void CTracklistWindow::DeleteItem(int index) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->Remove(index);
-}
+void CTracklistWindow::DeleteItem(int index) { m_items.Remove(index); }
 
-void CTracklistWindow::SetItemSelected(int index, bool selected) {
-  ProgramChange change(m_nProgramChanges);
-  if (selected) {
-    list_selection::SelectRow(*m_pList, index);
-  } else {
-    list_selection::UnselectRow(*m_pList, index);
-  }
-}
+void CTracklistWindow::SetItemSelected(int index, bool selected) { m_items.SetSelected(index, selected); }
 
-std::vector<int> CTracklistWindow::SelectedIndexes() const { return list_selection::SelectedRows(*m_pList); }
+std::vector<int> CTracklistWindow::SelectedIndexes() const { return m_items.SelectedRows(); }
 
-void CTracklistWindow::SetItems(std::vector<QString> texts) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->SetTexts(std::move(texts));
-  list_selection::EnsureCaret(*m_pList);
-}
+void CTracklistWindow::SetItems(std::vector<QString> texts) { m_items.SetTexts(std::move(texts)); }
 
-void CTracklistWindow::RemoveItems(const std::vector<int>& ascending) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->RemoveRows(ascending);
-  list_selection::EnsureCaret(*m_pList);
-}
+void CTracklistWindow::RemoveItems(const std::vector<int>& ascending) { m_items.RemoveRows(ascending); }
 
-void CTracklistWindow::ReorderItems(const std::vector<int>& order) {
-  ProgramChange change(m_nProgramChanges);
-  m_pModel->Reorder(order);
-}
+void CTracklistWindow::ReorderItems(const std::vector<int>& order) { m_items.Reorder(order); }
 
-int CTracklistWindow::CaretIndex() const { return list_selection::CaretRow(*m_pList); }
+int CTracklistWindow::CaretIndex() const { return m_items.CaretRow(); }
 
 void CTracklistWindow::ShowTrackInfo() {
   const int caret = CaretIndex();
@@ -228,7 +200,7 @@ void CTracklistWindow::ShowTrackInfo() {
 }
 
 void CTracklistWindow::OnUserSelectionChange() {
-  if (m_nProgramChanges == 0) ShowTrackInfo();
+  if (!m_items.ProgramIsChanging()) ShowTrackInfo();
 }
 
 void CTracklistWindow::done(int) { m_owner.CloseWindow(); }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "program_edited_list.h"
+
 #include <map>
 
 #include <QDialog>
@@ -72,5 +74,5 @@ class CTracklistWindow : public QDialog, public TrackListView {
   QListView* m_pList = nullptr;
   QMenu* m_pSortMenu = nullptr;
   std::map<int, QWidget*> m_controls;  // by control id
-  int m_nProgramChanges = 0;           // > 0 while the program changes the list
+  ProgramEditedList m_items;  // edits of the list made by the program
 };

@@ -25,17 +25,3 @@ std::vector<std::string> DroppedPaths(const QMimeData& data);
 // Where a window goes: where it was, unless no screen would show any of it
 // (a monitor was removed); then at the default place.
 QPoint PlaceOnSomeScreen(const QRect& stored, QPoint fallback);
-
-// Marks list changes made by the program while it lives, so the window does
-// not take them for the user's selection changes: the count is above zero
-// while any such change runs.
-class ProgramChange {
- public:
-  explicit ProgramChange(int& count) : m_count(count) { ++m_count; }
-  ~ProgramChange() { --m_count; }
-  ProgramChange(const ProgramChange&) = delete;
-  ProgramChange& operator=(const ProgramChange&) = delete;
-
- private:
-  int& m_count;
-};
