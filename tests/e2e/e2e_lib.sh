@@ -25,7 +25,7 @@ e2e_make_album() {
 
 # Runs a session script with its arguments on a fresh virtual screen.
 e2e_run_session() {
-  xvfb-run -a -n $((RANDOM % 500 + 100)) -s "-screen 0 640x480x24" bash "$@"
+  bash "$(dirname "${BASH_SOURCE[0]}")/virtual_screen.sh" bash "$@"
 }
 
 # Fails unless "default.alb" in folder $1 lists the three tones, one plain

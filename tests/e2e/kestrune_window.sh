@@ -6,7 +6,7 @@
 #   kestrune_window.sh PATH_TO_KESTRUNE
 set -euo pipefail
 kestrune=$1
-for tool in xvfb-run xdotool import convert sox; do
+for tool in Xvfb xdotool import convert sox; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed"; exit 77; }
 done
 work=$(mktemp -d)
@@ -61,7 +61,7 @@ wait "$pid" || fail "kestrune exited with $?"
 SESSION
 
 # A random first display number keeps parallel runs from racing for one.
-xvfb-run -a -n $((RANDOM % 500 + 100)) -s "-screen 0 640x480x24" bash "$work/session.sh" "$kestrune" "$work"
+bash "$(dirname "$0")/virtual_screen.sh" bash "$work/session.sh" "$kestrune" "$work"
 info=$("$kestrune" --info "$work/song.wav")
 grep -qx 'Name: *New Name' <<<"$info" || { echo "FAIL: name not saved: $info" >&2; exit 1; }
 grep -qx 'Artist: *Somebody' <<<"$info" || { echo "FAIL: artist lost: $info" >&2; exit 1; }

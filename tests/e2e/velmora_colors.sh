@@ -5,8 +5,8 @@
 # that the Play button kept its new colour.
 #   velmora_colors.sh PATH_TO_VELMORA
 set -euo pipefail
-command -v xvfb-run >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null &&
-  command -v convert >/dev/null || { echo "xvfb-run, xdotool or ImageMagick is missing"; exit 77; }
+command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null &&
+  command -v convert >/dev/null || { echo "Xvfb, xdotool or ImageMagick is missing"; exit 77; }
 velmora=$(realpath "$1")
 work=$(mktemp -d)
 trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
@@ -101,5 +101,5 @@ click 253 10
 wait_for_exit
 SESSION
 
-xvfb-run -a -n $((RANDOM % 500 + 600)) -s "-screen 0 640x480x24" bash "$work/session.sh" "$velmora" "$work"
+bash "$(dirname "$0")/virtual_screen.sh" bash "$work/session.sh" "$velmora" "$work"
 echo PASS

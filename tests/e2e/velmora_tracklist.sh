@@ -11,7 +11,7 @@ set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/e2e_lib.sh"
 velmora=$(realpath "$1") kestrune=$(realpath "$2")
-e2e_require xvfb-run xdotool import convert sox timeout
+e2e_require Xvfb xdotool import convert sox timeout
 work=$(mktemp -d)
 trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
 # Three seconds a tone: the second track must still be playing when Play has

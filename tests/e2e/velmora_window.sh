@@ -8,7 +8,7 @@ set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/e2e_lib.sh"
 velmora=$(realpath "$1") kestrune=$(realpath "$2")
-e2e_require xvfb-run xdotool import convert sox
+e2e_require Xvfb xdotool import convert sox
 work=$(mktemp -d)
 trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
 # A comment line and CR LF line ends: the album is rewritten without them.

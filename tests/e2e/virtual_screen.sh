@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# Runs a command on a virtual X screen of its own and ends the screen after it.
+#   virtual_screen.sh COMMAND [ARGS...]
+# The X server picks a free display number itself and reports it once it
+# accepts connections, so tests running side by side never race for one.
+set -euo pipefail
+ready=$(mktemp)
+Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$ready" 2>/dev/null &
+server=$!
+trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$ready"' EXIT
+for _ in $(seq 300); do
+  [[ -s $ready ]] && break
+  kill -0 "$server" 2>/dev/null || { echo "the virtual X server did not start" >&2; exit 1; }
+  sleep 0.05
+done
+[[ -s $ready ]] || { echo "the virtual X server did not get ready" >&2; exit 1; }
+DISPLAY=:$(tr -dc 0-9 <"$ready") "$@"
