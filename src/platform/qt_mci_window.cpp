@@ -23,15 +23,17 @@ QtMciWindow::QtMciWindow(QWidget* owner, int x, int y) : QVideoWidget(owner) {
   connect(
       videoSink(), &QVideoSink::videoSizeChanged, this,
       [this] {
-        if (m_player->hasVideo()) FitToVideo(videoSink()->videoSize());
+        if (m_player && m_player->hasVideo()) FitToVideo(videoSink()->videoSize());
       },
       Qt::QueuedConnection);
-  CreatePlayer();
+  // The player is made by the first Open: starting the media framework's
+  // audio side costs time and memory that a window with nothing open does
+  // not need.
 }
 
 QtMciWindow::~QtMciWindow() {
   m_notifyTimer.stop();
-  m_player->stop();
+  if (m_player) m_player->stop();
 }
 
 void QtMciWindow::CreatePlayer() {
@@ -130,7 +132,7 @@ QString QtMciWindow::LoadFailure() const {
 
 void QtMciWindow::Close() {
   m_notifyTimer.stop();
-  m_player->stop();
+  if (m_player) m_player->stop();
   m_mode = Mode::kClosed;
   m_bAtEnd = false;
   m_nLengthMs = 0;
