@@ -22,7 +22,7 @@
 
 namespace {
 
-constexpr int kStartRuns = 7;
+constexpr int kStartRuns = 15;
 
 QProcessEnvironment Offscreen() {
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -32,7 +32,7 @@ QProcessEnvironment Offscreen() {
 
 // Runs a program in folder and returns its standard output (empty on failure).
 QString RunChild(const QString& program, const QStringList& arguments, const BenchFolder& folder,
-                 qint64* millisecondsToFirstLine = nullptr) {
+                 double* millisecondsToFirstLine = nullptr) {
   QProcess child;
   child.setProcessEnvironment(Offscreen());
   child.setWorkingDirectory(QString::fromStdString(folder.Path()));
@@ -43,7 +43,7 @@ QString RunChild(const QString& program, const QStringList& arguments, const Ben
   if (millisecondsToFirstLine != nullptr) {
     while (!child.canReadLine() && child.waitForReadyRead(30000)) {
     }
-    *millisecondsToFirstLine = clock.elapsed();
+    *millisecondsToFirstLine = static_cast<double>(clock.nsecsElapsed()) / 1e6;
   }
   child.waitForFinished(600000);
   return QString::fromLocal8Bit(child.readAllStandardOutput());
@@ -93,11 +93,11 @@ int main(int argc, char** argv) {
   std::vector<double> velmoraStarts;
   std::vector<double> floorStarts;
   for (int run = 0; run < kStartRuns; ++run) {
-    qint64 ms = 0;
+    double ms = 0;
     RunChild(velmora, {QStringLiteral("start")}, empty, &ms);
-    velmoraStarts.push_back(static_cast<double>(ms));
+    velmoraStarts.push_back(ms);
     RunChild(floorWindow, {}, empty, &ms);
-    floorStarts.push_back(static_cast<double>(ms));
+    floorStarts.push_back(ms);
   }
   Report("start-up to the first paint (median)", Median(velmoraStarts), Median(floorStarts), "ms");
 

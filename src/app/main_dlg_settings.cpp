@@ -1,7 +1,7 @@
 // The preferences kept between runs: handed to their owners at start-up and
 // gathered back from them at Exit.
 #include "main_dlg.h"
-#include "qt_mci_window.h"
+#include "mci_window.h"
 #include "settings_table.h"
 #include "skin_button.h"
 #include "window_placement.h"
@@ -36,7 +36,7 @@ void CMainDlg::ApplySettings(const SettingsValues& values) {
   SetLit(IDC_LOOP, values.nOptionLoop != 0);
   SetLit(IDC_CONTINUOUS, values.nOptionContinuous != 0);
   m_ptMain = Reachable(values.nMainX, values.nMainY, QSize(kMainWidth, kMainHeight));
-  m_ptVideo = Reachable(values.nPlayX, values.nPlayY, QSize(QtMciWindow::kInitialWidth, 1));
+  m_ptVideo = Reachable(values.nPlayX, values.nPlayY, QSize(MciWindow::kInitialWidth, 1));
   m_dictionaryDlg.SetWindowPos(Reachable(values.nDictX, values.nDictY, QSize(1, 1)));
   const QSize tracklistSize(values.nTlistSizeX, values.nTlistSizeY);
   m_tracklistDlg.SetWindowRect(QRect(Reachable(values.nTlistX, values.nTlistY, tracklistSize), tracklistSize));

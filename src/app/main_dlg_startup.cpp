@@ -9,7 +9,7 @@
 #include <ctime>
 
 #include "main_dlg.h"
-#include "qt_mci_window.h"
+#include "playback_module.h"
 #include "skin_button.h"
 #include "skin_image.h"
 
@@ -66,10 +66,10 @@ void CMainDlg::FinishStartUp() {
 
 void CMainDlg::CreateMciWindow() {
   if (!m_hMciWnd) {
-    SetMciWindow(std::make_unique<QtMciWindow>(this, m_ptVideo.x(), m_ptVideo.y()));
+    SetMciWindow(CreatePlaybackWindow(this, m_ptVideo.x(), m_ptVideo.y()));
   }
   // Only the width is set: the window takes a video's height when one opens.
-  m_hMciWnd->Move(m_ptVideo.x(), m_ptVideo.y(), QtMciWindow::kInitialWidth, 0);
+  m_hMciWnd->Move(m_ptVideo.x(), m_ptVideo.y(), MciWindow::kInitialWidth, 0);
 }
 
 void CMainDlg::timerEvent(QTimerEvent* event) {

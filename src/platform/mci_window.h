@@ -20,6 +20,8 @@ class MciWindow {
  public:
   // Seek target that means the start of the medium.
   static constexpr int kStart = -1;
+  // The video window's width when it is made, before a video sizes it.
+  static constexpr int kInitialWidth = 348;
 
   virtual ~MciWindow() = default;
 

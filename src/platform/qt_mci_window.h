@@ -27,7 +27,6 @@ class QtMciWindow : public QVideoWidget, public MciWindow {
   Q_OBJECT
 
  public:
-  static constexpr int kInitialWidth = 348;
   static constexpr int kNotifyPeriodMs = 500;
   static constexpr int kOpenTimeoutMs = 5000;
 

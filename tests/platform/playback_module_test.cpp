@@ -1,0 +1,50 @@
+// The program's playback window comes from a module loaded at run time.
+#include "playback_module.h"
+
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include "message_box.h"
+#include "riff_builder.h"
+#include "temp_dir.h"
+
+namespace {
+
+TEST(PlaybackModule, TheBuiltModuleGivesARealWindowThatPlays) {
+  CMessageBoxRecorder boxes;
+  TempDir folder;
+  QWidget owner;
+  const std::unique_ptr<MciWindow> mci = CreatePlaybackWindow(&owner, 30, 40);
+
+  auto* window = dynamic_cast<QWidget*>(mci.get());
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(window->isWindow());
+  EXPECT_EQ(window->parentWidget(), &owner);
+  EXPECT_EQ(mci->GetWindowPos().x, 30);
+  EXPECT_EQ(mci->GetWindowPos().y, 40);
+  // 0.5 s of silence, 8 kHz mono 16-bit.
+  const Bytes wave = RiffBuilder().Chunk("fmt ", PcmFormat(1, 8000, 16)).Chunk("data", Bytes(8000, 0)).Build();
+  EXPECT_EQ(mci->Open(folder.Write("half.wav", wave)), 1);
+  EXPECT_EQ(mci->GetLength(), 500);
+  EXPECT_TRUE(boxes.Texts().isEmpty());
+}
+
+TEST(PlaybackModule, WithoutTheModuleTheUserIsToldAndNothingOpens) {
+  CMessageBoxRecorder boxes;
+  TempDir empty;
+  const std::unique_ptr<MciWindow> mci =
+      CreatePlaybackWindowFrom({QString::fromStdString(empty.Path())}, nullptr, 30, 40);
+
+  ASSERT_EQ(boxes.Texts().size(), 1);
+  EXPECT_TRUE(boxes.Texts().front().startsWith(
+      QStringLiteral("Cannot load the playback module \"velmora-playback\", so nothing can be played.\n")));
+  EXPECT_EQ(mci->Open(empty.Write("song.wav", Bytes(64, 0))), 0);
+  EXPECT_EQ(mci->GetLength(), 0);
+  // Its place is kept, to be saved with the settings.
+  EXPECT_EQ(mci->GetWindowPos().x, 30);
+  mci->Move(7, 9, MciWindow::kInitialWidth, 0);
+  EXPECT_EQ(mci->GetWindowPos().x, 7);
+  EXPECT_EQ(mci->GetWindowPos().y, 9);
+}
+
+}  // namespace
