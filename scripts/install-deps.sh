@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   # build
   g++ cmake ninja-build pkg-config
-  qt6-base-dev qt6-multimedia-dev libgl-dev libegl-dev
+  qt6-base-dev qt6-multimedia-dev libgl-dev libegl-dev libfontconfig-dev
   # playback back end: WAVE, MP3, AVI, MPEG and QuickTime files
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   # tests and benchmarks

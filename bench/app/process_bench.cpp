@@ -34,7 +34,10 @@ QProcessEnvironment Offscreen() {
 QString RunChild(const QString& program, const QStringList& arguments, const BenchFolder& folder,
                  double* millisecondsToFirstLine = nullptr) {
   QProcess child;
-  child.setProcessEnvironment(Offscreen());
+  QProcessEnvironment environment = Offscreen();
+  // Settings of the folder's own, never the user's.
+  environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(folder.Path()));
+  child.setProcessEnvironment(environment);
   child.setWorkingDirectory(QString::fromStdString(folder.Path()));
   child.setProcessChannelMode(QProcess::SeparateChannels);
   QElapsedTimer clock;

@@ -12,7 +12,9 @@
 
 #include "bench_folder.h"
 #include "first_paint.h"
+#include "font_warm_up.h"
 #include "main_dlg.h"
+#include "qt_profile_store.h"
 #include "skin_image.h"
 
 namespace {
@@ -54,11 +56,16 @@ class CPlayingMainDlg : public CMainDlg {
 
 int main(int argc, char** argv) {
   const char* mode = argc > 1 ? argv[1] : "start";
+  // Started as the program starts (jukebox_app.cpp), with its settings read
+  // from the folder's own configuration (the bench sets XDG_CONFIG_HOME).
   QApplication application(argc, argv);
+  const CFontWarmUp fonts;
   QApplication::setApplicationName(QStringLiteral("Velmora"));
+  QApplication::setOrganizationName(QStringLiteral("Orvane"));
   QApplication::setWindowIcon(QIcon(SkinBitmapPath(IDI_JUKEBOX)));
   QApplication::setQuitOnLastWindowClosed(false);
   CPlayingMainDlg mainDlg;
+  mainDlg.SetProfileStore(std::make_unique<QtProfileStore>());
   if (std::strcmp(mode, "start") == 0) {
     ReportFirstPaint(&mainDlg);
   }

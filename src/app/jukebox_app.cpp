@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QIcon>
 
+#include "font_warm_up.h"
 #include "main_dlg.h"
 #include "qt_profile_store.h"
 #include "session_end_watcher.h"
@@ -23,6 +24,7 @@ void CJukeboxApp::ChooseDisplayPlatform() {
 int CJukeboxApp::Run(int argc, char** argv) {
   ChooseDisplayPlatform();
   QApplication application(argc, argv);
+  const CFontWarmUp fonts;
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setOrganizationName(QStringLiteral("Orvane"));
   QApplication::setWindowIcon(QIcon(SkinBitmapPath(IDI_JUKEBOX)));
