@@ -5,7 +5,6 @@
 #include <sys/resource.h>
 
 #include <QApplication>
-#include <QIcon>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
@@ -15,7 +14,6 @@
 #include "font_warm_up.h"
 #include "main_dlg.h"
 #include "qt_profile_store.h"
-#include "skin_image.h"
 
 namespace {
 
@@ -62,7 +60,6 @@ int main(int argc, char** argv) {
   const CFontWarmUp fonts;
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setOrganizationName(QStringLiteral("Orvane"));
-  QApplication::setWindowIcon(QIcon(SkinBitmapPath(IDI_JUKEBOX)));
   QApplication::setQuitOnLastWindowClosed(false);
   CPlayingMainDlg mainDlg;
   mainDlg.SetProfileStore(std::make_unique<QtProfileStore>());

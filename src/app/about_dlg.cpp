@@ -31,7 +31,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
   setFixedSize(dialog_units::ToPixels(QSize(160, 74)));
 
   auto* icon = new QLabel(this);
-  icon->setPixmap(QIcon(SkinBitmapPath(IDI_JUKEBOX)).pixmap(32, 32));
+  icon->setPixmap(SkinIcon().pixmap(32, 32));
   icon->setGeometry(dialog_units::ToPixels(2, 2, 20, 20));
   auto* name = new QLabel(QString::fromLatin1(kVersionText), this);
   name->setObjectName(QStringLiteral("IDC_VERSION"));

@@ -1,13 +1,11 @@
 #include "jukebox_app.h"
 
 #include <QApplication>
-#include <QIcon>
 
 #include "font_warm_up.h"
 #include "main_dlg.h"
 #include "qt_profile_store.h"
 #include "session_end_watcher.h"
-#include "skin_image.h"
 
 // A skinned window places itself on the screen, which native Wayland does
 // not allow; XWayland does, so it is preferred when the session offers it.
@@ -27,7 +25,6 @@ int CJukeboxApp::Run(int argc, char** argv) {
   const CFontWarmUp fonts;
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setOrganizationName(QStringLiteral("Orvane"));
-  QApplication::setWindowIcon(QIcon(SkinBitmapPath(IDI_JUKEBOX)));
   // Companion windows come and go; the program ends only through Exit.
   QApplication::setQuitOnLastWindowClosed(false);
 

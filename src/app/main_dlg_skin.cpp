@@ -34,8 +34,8 @@ bool IsButtonElement(int k) { return k >= 0 && k <= kLastButtonElement; }
 }  // namespace
 
 void CMainDlg::CreateSkin() {
-  m_bmpBackground = QImage(SkinBitmapPath(IDB_BACKGROUND));
-  m_bmpBackgroundRolled = QImage(SkinBitmapPath(IDB_BACKGROUND_ROLLED));
+  m_bmpBackground = LoadSkinImage(IDB_BACKGROUND);
+  m_bmpBackgroundRolled = LoadSkinImage(IDB_BACKGROUND_ROLLED);
   m_bmpCaptionActive = LoadSkinBitmap(IDB_CAPTION_ACTIVE);
   m_bmpCaptionInactive = LoadSkinBitmap(IDB_CAPTION_INACTIVE);
   m_bmpSlider = LoadSkinBitmap(IDB_SLIDER);

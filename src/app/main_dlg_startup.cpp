@@ -1,7 +1,7 @@
 // Start-up, the two timers, and the two ways out: the Exit button and the end
 // of the session.
+#include <QApplication>
 #include <QCloseEvent>
-#include <QIcon>
 #include <QKeyEvent>
 #include <QMetaObject>
 #include <QTimer>
@@ -24,7 +24,6 @@ constexpr int kExitStatusNormal = 0;
 }  // namespace
 
 int CMainDlg::OnInitDialog() {
-  setWindowIcon(QIcon(SkinBitmapPath(IDI_JUKEBOX)));
   setWindowTitle(QStringLiteral("Velmora"));
   setAcceptDrops(true);
   // The controls' tips are asked for when they show (main_dlg_tips.cpp).
@@ -60,6 +59,9 @@ void CMainDlg::FinishStartUp() {
     return;
   }
   m_bStartUpPending = false;
+  // The icon of every window of the program; decoding it would have delayed
+  // the first paint.
+  QApplication::setWindowIcon(SkinIcon());
   CreateMciWindow();
   m_nLoadAlbumTimer = startTimer(kLoadAlbumDelayMs);
 }

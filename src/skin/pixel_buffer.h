@@ -23,6 +23,9 @@ class PixelBuffer {
   void SetPixel(int x, int y, ColorTriple colour);
 
   const std::vector<std::uint8_t>& Bytes() const { return m_bytes; }
+  // The Width() * 3 bytes of row y, which must lie inside the buffer.
+  std::uint8_t* Row(int y) { return m_bytes.data() + Offset(0, y); }
+  const std::uint8_t* Row(int y) const { return m_bytes.data() + Offset(0, y); }
 
   friend bool operator==(const PixelBuffer&, const PixelBuffer&) = default;
 

@@ -1,54 +1,50 @@
 #include "skin_image.h"
 
-namespace {
+#include <QResource>
+#include <cstring>
 
-MonoBitmap MonoBitmapFromImage(const QImage& image) {
-  MonoBitmap bits(image.width(), image.height());
-  for (int y = 0; y < image.height(); ++y) {
-    for (int x = 0; x < image.width(); ++x) {
-      bits.SetBit(x, y, qGray(image.pixel(x, y)) >= 128);
-    }
-  }
-  return bits;
+#include "bmp_reader.h"
+#include "skin_bitmap_ids.h"
+
+QString SkinBitmapPath(int id) {
+  return QStringLiteral(":/skin/%1.%2").arg(id).arg(id == IDI_JUKEBOX ? QStringLiteral("png") : QStringLiteral("bmp"));
 }
-
-}  // namespace
-
-QString SkinBitmapPath(int id) { return QStringLiteral(":/skin/%1.png").arg(id); }
 
 PixelBuffer LoadSkinBitmap(int id) {
-  const QImage image(SkinBitmapPath(id));
-  if (image.isNull()) {
+  const QResource resource(SkinBitmapPath(id));
+  if (!resource.isValid()) {
     return {};
   }
-  if (image.depth() == 1) {
-    return ExpandMonochrome(MonoBitmapFromImage(image));
+  if (id == IDI_JUKEBOX) {
+    return PixelBufferFromImage(QImage(resource.fileName()));
   }
-  return PixelBufferFromImage(image);
+  // Stored uncompressed: read in place, without a copy.
+  if (resource.compressionAlgorithm() == QResource::NoCompression) {
+    return ReadBmp(resource.data(), static_cast<std::size_t>(resource.size()));
+  }
+  const QByteArray bytes = resource.uncompressedData();
+  return ReadBmp(reinterpret_cast<const std::uint8_t*>(bytes.constData()), static_cast<std::size_t>(bytes.size()));
 }
+
+QImage LoadSkinImage(int id) { return ImageFromPixelBuffer(LoadSkinBitmap(id)); }
+
+QIcon SkinIcon() { return QIcon(SkinBitmapPath(IDI_JUKEBOX)); }
 
 PixelBuffer PixelBufferFromImage(const QImage& image) {
   const QImage rgb = image.convertToFormat(QImage::Format_RGB888);
   PixelBuffer buffer(rgb.width(), rgb.height());
   for (int y = 0; y < rgb.height(); ++y) {
-    const uchar* line = rgb.constScanLine(y);
-    for (int x = 0; x < rgb.width(); ++x) {
-      buffer.SetPixel(x, y, ColorTriple{line[3 * x], line[3 * x + 1], line[3 * x + 2]});
-    }
+    std::memcpy(buffer.Row(y), rgb.constScanLine(y), static_cast<std::size_t>(rgb.width()) * 3);
   }
   return buffer;
 }
 
+// Both keep three bytes per pixel in the order red, green, blue; only the
+// image pads its rows.
 QImage ImageFromPixelBuffer(const PixelBuffer& buffer) {
   QImage image(buffer.Width(), buffer.Height(), QImage::Format_RGB888);
   for (int y = 0; y < buffer.Height(); ++y) {
-    uchar* line = image.scanLine(y);
-    for (int x = 0; x < buffer.Width(); ++x) {
-      const ColorTriple pixel = buffer.Pixel(x, y);
-      line[3 * x] = pixel.red;
-      line[3 * x + 1] = pixel.green;
-      line[3 * x + 2] = pixel.blue;
-    }
+    std::memcpy(image.scanLine(y), buffer.Row(y), static_cast<std::size_t>(buffer.Width()) * 3);
   }
   return image;
 }

@@ -74,6 +74,12 @@ std::vector<ArtworkCase> AllArtwork() {
 INSTANTIATE_TEST_SUITE_P(Bitmaps, SkinArtworkTest, ::testing::ValuesIn(AllArtwork()),
                          [](const auto& info) { return std::to_string(info.param.id); });
 
+// The program's own reader of the stored bitmaps agrees with Qt's.
+TEST_P(SkinArtworkTest, ReadsAsQtReadsIt) {
+  const int id = GetParam().id;
+  EXPECT_EQ(LoadSkinBitmap(id), PixelBufferFromImage(QImage(SkinBitmapPath(id))));
+}
+
 TEST(SkinArtwork, ThereIsAProgramIcon) {
   const QImage icon(SkinBitmapPath(IDI_JUKEBOX));
   EXPECT_EQ(icon.size(), QSize(32, 32));

@@ -1,5 +1,8 @@
 #include "art_io.h"
 
+#include "bmp_writer.h"
+
+#include <QFile>
 #include <QHash>
 #include <algorithm>
 #include <vector>
@@ -132,14 +135,11 @@ QImage ReduceColours(const QImage& picture, int maxColours) {
 }
 
 bool SaveWithDepth(const QImage& picture, int depth, const QString& path) {
-  switch (depth) {
-    case 1:
-      return ToMonochrome(picture).save(path, "PNG");
-    case 4:
-      return ReduceColours(picture, 16).save(path, "PNG");
-    case 8:
-      return ReduceColours(picture, 256).save(path, "PNG");
-    default:
-      return picture.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
+  if (depth > 8) {
+    return picture.convertToFormat(QImage::Format_ARGB32).save(path, "PNG");
   }
+  const QImage indexed = depth == 1 ? ToMonochrome(picture) : ReduceColours(picture, 1 << depth);
+  QFile file(path);
+  const QByteArray bytes = EncodeBmp(indexed, depth);
+  return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
 }

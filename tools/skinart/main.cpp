@@ -1,6 +1,6 @@
 // Draws every picture of the jukebox's skin into the folder named on the
-// command line, as <number>.png at the size and colour depth its control
-// expects.
+// command line, at the size and colour depth its control expects: bitmaps as
+// <number>.bmp, the program icon as <number>.png.
 #include <QDir>
 #include <QImage>
 #include <cstdio>
@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "skinart: no picture for %d\n", id);
       return 1;
     }
-    const QString path = QStringLiteral("%1/%2.png").arg(folder).arg(id);
+    const QString path =
+        QStringLiteral("%1/%2.%3").arg(folder).arg(id).arg(id == IDI_JUKEBOX ? QStringLiteral("png") : QStringLiteral("bmp"));
     if (!SaveWithDepth(picture, IsMask(id) ? 1 : DepthOf(id), path)) {
       std::fprintf(stderr, "skinart: cannot write %s\n", qPrintable(path));
       return 1;
