@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
   const char* mode = argc > 1 ? argv[1] : "start";
   // Started as the program starts (jukebox_app.cpp), with its settings read
   // from the folder's own configuration (the bench sets XDG_CONFIG_HOME).
+  CFontWarmUp fonts;
   QApplication application(argc, argv);
-  const CFontWarmUp fonts;
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setOrganizationName(QStringLiteral("Orvane"));
   QApplication::setQuitOnLastWindowClosed(false);
@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     ReportFirstPaint(&mainDlg);
   }
   if (!mainDlg.OnInitDialog()) {
+    fonts.Finish();
     return 1;
   }
   if (std::strcmp(mode, "idle") == 0) {
@@ -79,5 +80,6 @@ int main(int argc, char** argv) {
     // After the album has been loaded.
     QTimer::singleShot(1000, [&mainDlg] { mainDlg.PlayFirstTrack(); });
   }
+  fonts.Finish();
   return QApplication::exec();
 }

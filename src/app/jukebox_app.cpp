@@ -21,8 +21,16 @@ void CJukeboxApp::ChooseDisplayPlatform() {
 
 int CJukeboxApp::Run(int argc, char** argv) {
   ChooseDisplayPlatform();
+  // Needs no QApplication, so it runs while that is made too; it is over
+  // before the QApplication goes.
+  CFontWarmUp fonts;
   QApplication application(argc, argv);
-  const CFontWarmUp fonts;
+  const int status = RunMainWindow(application, fonts);
+  fonts.Finish();
+  return status;
+}
+
+int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setOrganizationName(QStringLiteral("Orvane"));
   // Companion windows come and go; the program ends only through Exit.
@@ -50,5 +58,8 @@ int CJukeboxApp::Run(int argc, char** argv) {
   if (terminated) {
     return 0;
   }
+  // The first paint needs the fonts: waiting for the warm-up costs less than
+  // a second reading of the configuration beside it.
+  fonts.Finish();
   return QApplication::exec();
 }

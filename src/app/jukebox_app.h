@@ -1,5 +1,8 @@
 #pragma once
 
+class CFontWarmUp;
+class QApplication;
+
 // The jukebox program: one main window, run until its Exit button or the end
 // of the session. Run returns the program's exit status.
 class CJukeboxApp {
@@ -8,4 +11,5 @@ class CJukeboxApp {
 
  private:
   static void ChooseDisplayPlatform();
+  static int RunMainWindow(QApplication& application, CFontWarmUp& fonts);
 };

@@ -11,7 +11,7 @@ CFontWarmUp::CFontWarmUp() {
 #endif
 }
 
-CFontWarmUp::~CFontWarmUp() {
+void CFontWarmUp::Finish() {
   if (m_thread.joinable()) {
     m_thread.join();
   }
