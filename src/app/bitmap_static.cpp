@@ -11,10 +11,11 @@ CBitmapStatic::CBitmapStatic(QWidget* parent) : QWidget(parent) {
 
 void CBitmapStatic::SetPicture(const PixelBuffer& picture) {
   m_picture = picture;
+  m_image = ImageFromPixelBuffer(picture);
   update();
 }
 
 void CBitmapStatic::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, ImageFromPixelBuffer(m_picture));
+  painter.drawImage(0, 0, m_image);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include "pixel_buffer.h"
@@ -23,4 +24,7 @@ class CBitmapStatic : public QWidget {
 
  private:
   PixelBuffer m_picture;
+  // The picture as painted; the thumb moving over the slider repaints it
+  // every second while a medium plays.
+  QImage m_image;
 };

@@ -20,7 +20,7 @@ QColor ToQColor(ColorTriple colour) { return QColor(colour.red, colour.green, co
 }  // namespace
 
 CTrackDisplay::CTrackDisplay(const TrackDisplayTextSource* owner, QWidget* parent)
-    : QWidget(parent), m_bmpBackground(LoadSkinBitmap(IDB_TRACK_DISPLAY)), m_pOwner(owner) {
+    : QWidget(parent), m_bmpBackground(LoadSkinImage(IDB_TRACK_DISPLAY)), m_pOwner(owner) {
   setFixedSize(kWidth, kHeight);
   setAttribute(Qt::WA_OpaquePaintEvent);
   QFont textFont = font();
@@ -54,7 +54,7 @@ QString CTrackDisplay::DisplayText() const {
 void CTrackDisplay::paintEvent(QPaintEvent*) {
   const QString text = DisplayText();
   QPainter painter(this);
-  painter.drawImage(0, 0, ImageFromPixelBuffer(m_bmpBackground));
+  painter.drawImage(0, 0, m_bmpBackground);
   // The text goes on an opaque box of the dark background, as wide as the
   // text; whatever passes the right edge is cut by the widget.
   const QFontMetrics metrics(font());

@@ -1,10 +1,10 @@
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 #include <string>
 
 #include "color_triple.h"
-#include "pixel_buffer.h"
 
 // Where the track display gets its line of text: the main window answers with
 // the current track's name.
@@ -45,7 +45,7 @@ class CTrackDisplay : public QWidget {
   void mouseReleaseEvent(QMouseEvent* event) override;
 
  private:
-  PixelBuffer m_bmpBackground;
+  QImage m_bmpBackground;
   ColorTriple m_clrText = kTextBackground;
   int m_bScanning = 0;
   const TrackDisplayTextSource* m_pOwner;
