@@ -9,7 +9,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put(Bytes* out, std::uint32_t value, int size) {
+void Put(Bytes* out, std::uint64_t value, int size) {
   for (int i = 0; i < size; ++i) out->push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
