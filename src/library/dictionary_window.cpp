@@ -16,7 +16,6 @@
 #include "dictionary_layout.h"
 #include "fitted_font.h"
 #include "list_selection.h"
-#include "text_list_model.h"
 #include "window_support.h"
 
 namespace {
@@ -81,14 +80,7 @@ QWidget* CDictionaryWindow::BuildControl(int index) {
       return edit;
     }
     case ControlKind::List: {
-      m_pModel = new CTextListModel(this);
-      m_pList = new QListView(this);
-      m_pList->setModel(m_pModel);
-      m_items.Attach(m_pModel, m_pList);
-      m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-      m_pList->setUniformItemSizes(true);
-      m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
-      m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+      m_pList = m_items.CreateList(this);
       m_pList->installEventFilter(this);
       connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
               &CDictionaryWindow::OnUserSelectionChange);

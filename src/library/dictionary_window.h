@@ -8,7 +8,6 @@
 #include <QDialog>
 
 class CDictionaryDlg;
-class CTextListModel;
 class QLineEdit;
 class QListView;
 
@@ -48,7 +47,6 @@ class CDictionaryWindow : public QDialog {
   void OnUserSelectionChange();
 
   CDictionaryDlg& m_owner;
-  CTextListModel* m_pModel = nullptr;
   QListView* m_pList = nullptr;
   std::map<int, QWidget*> m_controls;  // by control id
   ProgramEditedList m_items;  // edits of the list made by the program

@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include <QListView>
+
 #include "list_selection.h"
 #include "text_list_model.h"
 
@@ -17,9 +19,16 @@ class ProgramEditedList::Change {
   ProgramEditedList& m_list;
 };
 
-void ProgramEditedList::Attach(CTextListModel* model, QListView* list) {
-  m_pModel = model;
-  m_pList = list;
+QListView* ProgramEditedList::CreateList(QWidget* parent) {
+  m_pModel = new CTextListModel(parent);
+  m_pList = new QListView(parent);
+  m_pList->setModel(m_pModel);
+  m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  // Every line is one line of text: the view need not measure each.
+  m_pList->setUniformItemSizes(true);
+  m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return m_pList;
 }
 
 void ProgramEditedList::SetTexts(std::vector<QString> texts) {

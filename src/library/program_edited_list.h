@@ -6,6 +6,7 @@
 
 class CTextListModel;
 class QListView;
+class QWidget;
 
 // A window's list of texts as the program edits it. Every edit made here
 // counts as the program's, so the window can tell them from the user's own
@@ -13,7 +14,9 @@ class QListView;
 // without a caret line gives it one again.
 class ProgramEditedList {
  public:
-  void Attach(CTextListModel* model, QListView* list);
+  // Makes the list control in parent: many lines, any number selected, none
+  // editable, the vertical scroll bar always shown.
+  QListView* CreateList(QWidget* parent);
 
   void SetTexts(std::vector<QString> texts);
   void Append(const QString& text);

@@ -17,7 +17,6 @@
 #include "dialog_units.h"
 #include "list_selection.h"
 #include "screen_text.h"
-#include "text_list_model.h"
 #include "tracklist_dlg.h"
 #include "tracklist_ids.h"
 #include "tracklist_layout.h"
@@ -109,15 +108,8 @@ QWidget* CTracklistWindow::BuildControl(int index) {
       return field;
     }
     case ControlKind::List: {
-      m_pModel = new CTextListModel(this);
-      m_pList = new QListView(this);
-      m_pList->setModel(m_pModel);
-      m_items.Attach(m_pModel, m_pList);
-      m_pList->setSelectionMode(QAbstractItemView::ExtendedSelection);
-      m_pList->setUniformItemSizes(true);
-      m_pList->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      m_pList = m_items.CreateList(this);
       m_pList->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-      m_pList->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
       connect(m_pList, &QListView::doubleClicked, this, [this] { m_owner.OnSelect(); });
       connect(m_pList->selectionModel(), &QItemSelectionModel::selectionChanged, this,
               &CTracklistWindow::OnUserSelectionChange);

@@ -8,7 +8,6 @@
 
 #include "track_list_view.h"
 
-class CTextListModel;
 class CTracklistDlg;
 class QLabel;
 class QListView;
@@ -70,7 +69,6 @@ class CTracklistWindow : public QDialog, public TrackListView {
   void KeepMinimumSize();
 
   CTracklistDlg& m_owner;
-  CTextListModel* m_pModel = nullptr;
   QListView* m_pList = nullptr;
   QMenu* m_pSortMenu = nullptr;
   std::map<int, QWidget*> m_controls;  // by control id
