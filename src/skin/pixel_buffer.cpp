@@ -33,29 +33,3 @@ void PixelBuffer::SetPixel(int x, int y, ColorTriple colour) {
   m_bytes[at + 1] = colour.green;
   m_bytes[at + 2] = colour.blue;
 }
-
-MonoBitmap::MonoBitmap(int width, int height)
-    : m_nWidth(NonNegative(width)),
-      m_nHeight(NonNegative(height)),
-      m_bits(static_cast<std::size_t>(m_nWidth) * static_cast<std::size_t>(m_nHeight), false) {}
-
-bool MonoBitmap::Bit(int x, int y) const {
-  return m_bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_nWidth) + static_cast<std::size_t>(x)];
-}
-
-void MonoBitmap::SetBit(int x, int y, bool on) {
-  m_bits[static_cast<std::size_t>(y) * static_cast<std::size_t>(m_nWidth) + static_cast<std::size_t>(x)] = on;
-}
-
-PixelBuffer ExpandMonochrome(const MonoBitmap& mask) {
-  constexpr ColorTriple kWhite{255, 255, 255};
-  PixelBuffer expanded(mask.Width(), mask.Height());
-  for (int y = 0; y < mask.Height(); ++y) {
-    for (int x = 0; x < mask.Width(); ++x) {
-      if (mask.Bit(x, y)) {
-        expanded.SetPixel(x, y, kWhite);
-      }
-    }
-  }
-  return expanded;
-}

@@ -36,24 +36,3 @@ class PixelBuffer {
   int m_nHeight = 0;
   std::vector<std::uint8_t> m_bytes;
 };
-
-// A bitmap of one bit per pixel, as the skin's masks are stored.
-class MonoBitmap {
- public:
-  MonoBitmap() = default;
-  MonoBitmap(int width, int height);
-
-  int Width() const { return m_nWidth; }
-  int Height() const { return m_nHeight; }
-  bool Bit(int x, int y) const;
-  void SetBit(int x, int y, bool on);
-
- private:
-  int m_nWidth = 0;
-  int m_nHeight = 0;
-  std::vector<bool> m_bits;
-};
-
-// A monochrome bitmap meets colour bitmaps with its 0 bits as black and its 1
-// bits as white, so a mask is white on its shape.
-PixelBuffer ExpandMonochrome(const MonoBitmap& mask);

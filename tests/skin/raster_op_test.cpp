@@ -48,11 +48,4 @@ TEST(CopyBlock, ReadsBlackBeyondTheSource) {
   EXPECT_EQ(PictureOf(CopyBlock(BufferFromPicture({"##", "##"}), 3, 1)), (Rows{"##."}));
 }
 
-TEST(ExpandMonochrome, ReadsOneBitsAsWhiteAndZeroBitsAsBlack) {
-  MonoBitmap mask(3, 1);
-  mask.SetBit(0, 0, true);
-  mask.SetBit(2, 0, true);
-  EXPECT_EQ(PictureOf(ExpandMonochrome(mask)), (Rows{"#.#"}));
-}
-
 }  // namespace
