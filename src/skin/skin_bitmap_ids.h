@@ -69,6 +69,10 @@ enum SkinBitmapId : int {
 // The program icon of the jukebox, drawn with the skin.
 inline constexpr int IDI_JUKEBOX = 102;
 
+// How a picture of the artwork is stored: the icon, which has an alpha
+// channel, as "png"; every bitmap as an uncompressed "bmp".
+constexpr const char* SkinArtSuffix(int id) { return id == IDI_JUKEBOX ? "png" : "bmp"; }
+
 // Masks of a digit 0-9; any other value has the masks of 0.
 constexpr int DigitLitMaskId(unsigned digit) { return digit <= 9 ? IDB_DIGIT_0_LIT + 2 * static_cast<int>(digit) : IDB_DIGIT_0_LIT; }
 constexpr int DigitUnlitMaskId(unsigned digit) {

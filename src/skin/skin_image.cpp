@@ -7,7 +7,7 @@
 #include "skin_bitmap_ids.h"
 
 QString SkinBitmapPath(int id) {
-  return QStringLiteral(":/skin/%1.%2").arg(id).arg(id == IDI_JUKEBOX ? QStringLiteral("png") : QStringLiteral("bmp"));
+  return QStringLiteral(":/skin/%1.%2").arg(id).arg(QLatin1String(SkinArtSuffix(id)));
 }
 
 PixelBuffer LoadSkinBitmap(int id) {

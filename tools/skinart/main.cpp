@@ -79,8 +79,7 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "skinart: no picture for %d\n", id);
       return 1;
     }
-    const QString path =
-        QStringLiteral("%1/%2.%3").arg(folder).arg(id).arg(id == IDI_JUKEBOX ? QStringLiteral("png") : QStringLiteral("bmp"));
+    const QString path = QStringLiteral("%1/%2.%3").arg(folder).arg(id).arg(QLatin1String(SkinArtSuffix(id)));
     if (!SaveWithDepth(picture, IsMask(id) ? 1 : DepthOf(id), path)) {
       std::fprintf(stderr, "skinart: cannot write %s\n", qPrintable(path));
       return 1;
