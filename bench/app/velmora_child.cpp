@@ -12,6 +12,7 @@
 #include "bench_folder.h"
 #include "first_paint.h"
 #include "font_warm_up.h"
+#include "jukebox_app.h"
 #include "main_dlg.h"
 #include "qt_profile_store.h"
 
@@ -58,9 +59,7 @@ int main(int argc, char** argv) {
   // from the folder's own configuration (the bench sets XDG_CONFIG_HOME).
   CFontWarmUp fonts;
   QApplication application(argc, argv);
-  QApplication::setApplicationName(QStringLiteral("Velmora"));
-  QApplication::setOrganizationName(QStringLiteral("Orvane"));
-  QApplication::setQuitOnLastWindowClosed(false);
+  CJukeboxApp::SetUpApplication();
   CPlayingMainDlg mainDlg;
   mainDlg.SetProfileStore(std::make_unique<QtProfileStore>());
   if (std::strcmp(mode, "start") == 0) {

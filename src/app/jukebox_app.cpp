@@ -30,11 +30,15 @@ int CJukeboxApp::Run(int argc, char** argv) {
   return status;
 }
 
-int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
+void CJukeboxApp::SetUpApplication() {
   QApplication::setApplicationName(QStringLiteral("Velmora"));
   QApplication::setOrganizationName(QStringLiteral("Orvane"));
   // Companion windows come and go; the program ends only through Exit.
   QApplication::setQuitOnLastWindowClosed(false);
+}
+
+int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
+  SetUpApplication();
 
   CMainDlg mainDlg;
   mainDlg.SetProfileStore(std::make_unique<QtProfileStore>());

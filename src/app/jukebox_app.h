@@ -8,6 +8,9 @@ class QApplication;
 class CJukeboxApp {
  public:
   int Run(int argc, char** argv);
+  // The program's name, maker (where its settings live) and quit policy;
+  // also used by the benchmarks that start the main window as the program does.
+  static void SetUpApplication();
 
  private:
   static void ChooseDisplayPlatform();
