@@ -73,16 +73,28 @@ std::optional<std::uint64_t> BlockReader::FindFourCC(std::uint32_t code, std::ui
   return std::nullopt;
 }
 
-std::string BlockReader::ReadText(std::uint64_t offset, std::size_t maxLength) {
-  if (offset >= size_) return {};
-  const std::size_t length =
-      static_cast<std::size_t>(std::min<std::uint64_t>({maxLength, kBlockSize, size_ - offset}));
-  if (!InWindow(offset, length)) Load(offset);
-  if (!InWindow(offset, 0)) return {};
-  const std::size_t available = std::min<std::size_t>(length, windowLength_ - (offset - windowStart_));
-  const char* start = reinterpret_cast<const char*>(window_.get() + (offset - windowStart_));
-  const void* nul = std::memchr(start, 0, available);
-  return std::string(start, nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - start) : available);
+std::string BlockReader::ReadText(std::uint64_t offset, std::uint64_t maxLength) {
+  std::string text;
+  if (offset >= size_) return text;
+  const std::uint64_t end = offset + std::min(maxLength, size_ - offset);
+  std::uint64_t position = offset;
+  while (position < end) {
+    if (!InWindow(position, 1)) {
+      Load(position);
+      if (!InWindow(position, 1)) break;  // read error: keep what was read
+    }
+    const std::size_t begin = static_cast<std::size_t>(position - windowStart_);
+    const std::size_t available = static_cast<std::size_t>(std::min<std::uint64_t>(end - position, windowLength_ - begin));
+    const char* start = reinterpret_cast<const char*>(window_.get() + begin);
+    const void* nul = std::memchr(start, 0, available);
+    if (nul != nullptr) {
+      text.append(start, static_cast<std::size_t>(static_cast<const char*>(nul) - start));
+      break;
+    }
+    text.append(start, available);
+    position += available;
+  }
+  return text;
 }
 
 namespace {

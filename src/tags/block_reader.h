@@ -35,8 +35,9 @@ class BlockReader {
                                           std::uint64_t before = UINT64_MAX);
 
   // The bytes from offset up to the first NUL, reading at most maxLength bytes
-  // and never past the end of the source. maxLength is at most kBlockSize.
-  std::string ReadText(std::uint64_t offset, std::size_t maxLength);
+  // and never past the end of the source. A long text is read block by block,
+  // so what it costs is its own length, not maxLength.
+  std::string ReadText(std::uint64_t offset, std::uint64_t maxLength);
 
  private:
   bool InWindow(std::uint64_t offset, std::uint64_t length) const;

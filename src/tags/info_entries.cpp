@@ -37,3 +37,24 @@ int StoreInfoText(InfoEntries& entries, std::uint32_t id, const std::string& tex
   entry->Present = 1;
   return 1;
 }
+
+bool SamePresentTags(const InfoEntries& a, const InfoEntries& b) {
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].Present != b[i].Present) return false;
+    if (a[i].Present == 1 && a[i].Text != b[i].Text) return false;
+  }
+  return true;
+}
+
+void FillMissingTags(InfoEntries& into, ForeignSubChunks& intoForeign, const InfoEntries& from,
+                     const ForeignSubChunks& fromForeign) {
+  for (std::size_t i = 0; i < into.size(); ++i) {
+    if (into[i].Present != 1 && from[i].Present == 1) into[i] = from[i];
+  }
+  const ForeignSubChunks held = intoForeign;
+  for (const ForeignSubChunk& chunk : fromForeign) {
+    const bool known = std::any_of(held.begin(), held.end(),
+                                   [&chunk](const ForeignSubChunk& kept) { return kept.Id == chunk.Id; });
+    if (!known) intoForeign.push_back(chunk);
+  }
+}

@@ -3,10 +3,21 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "wave_info_file.h"
 
 using InfoEntries = std::array<InfoEntry, kInfoIdCount>;
+
+using ForeignSubChunks = std::vector<ForeignSubChunk>;
+
+// True when both hold the same present texts (absent texts are not compared).
+bool SamePresentTags(const InfoEntries& a, const InfoEntries& b);
+
+// Takes into `into` every tag `from` holds and `into` lacks, and every foreign
+// sub-chunk whose identifier `into` does not hold yet.
+void FillMissingTags(InfoEntries& into, ForeignSubChunks& intoForeign, const InfoEntries& from,
+                     const ForeignSubChunks& fromForeign);
 
 // Slots for the 25 identifiers in table order, all absent.
 InfoEntries MakeInfoEntries();

@@ -6,18 +6,18 @@
 
 #include "byte_stream.h"
 #include "info_entries.h"
-#include "wave_scan.h"
 
 // Where the INFO writer puts a file's new LIST/INFO chunk.
 //
 // Everything from ListOffset to the end of the file is replaced by the new
-// list: that region only ever holds INFO lists and JUNK chunks that follow the
-// last chunk worth keeping. For the common layout (header, fmt, data, at most
-// one INFO list that ends the file, RIFF size = length - 8) this puts the list
-// right after the data chunk and its pad byte, exactly where the in-place
-// writer always put it. Any INFO list standing before ListOffset (before the
-// data, or followed by cue points or other chunks) is renamed to "JUNK", so the
-// file keeps one INFO list and every chunk keeps its place and its bytes.
+// list: that region only ever holds the INFO lists that follow the last chunk
+// worth keeping. For the common layout (header, fmt, data, at most one INFO
+// list that ends the file, RIFF size = length - 8) this puts the list right
+// after the data chunk and its pad byte, exactly where the in-place writer
+// always put it. Any INFO list standing before ListOffset (before the data, or
+// followed by cue points or other chunks) is renamed to "JUNK", so the file
+// keeps one INFO list and every other chunk keeps its place and its bytes. The
+// reader has taken the tags of every INFO list, so none is lost.
 struct InfoWritePlan {
   std::uint64_t ListOffset = 0;
   std::vector<std::uint64_t> RetiredLists;  // offsets whose "LIST" becomes "JUNK"
@@ -28,16 +28,21 @@ struct InfoWritePlanResult {
   std::string Refusal;  // non-empty when the file must not be changed
 };
 
-// Decides from a walk of the chunk chain. scan is what the reader found; its
-// data chunk must be one of the chain's chunks.
-InfoWritePlanResult PlanInfoWrite(ByteSource& source, const WaveScan& scan);
+// Decides from a walk of the chunk chain, wherever the data chunk begins.
+InfoWritePlanResult PlanInfoWrite(ByteSource& source);
+
+// The tags a save writes: the table's texts and the sub-chunks it does not name.
+struct TagsToWrite {
+  const InfoEntries& Entries;
+  const ForeignSubChunks& Foreign;
+};
 
 // The bytes of the file after the plan is carried out with list as the new
 // LIST chunk (empty: no list), read through a view that changes nothing.
-// Returns an empty text when reading that result gives exactly `entries`,
+// Returns an empty text when reading that result gives exactly `tags`,
 // otherwise why not.
-std::string CheckReadBack(ByteSource& source, const InfoWritePlan& plan,
-                          const std::vector<std::uint8_t>& list, const InfoEntries& entries);
+std::string CheckReadBack(ByteSource& source, const InfoWritePlan& plan, const std::vector<std::uint8_t>& list,
+                          const TagsToWrite& tags);
 
 // The file length after the plan is carried out.
 inline std::uint64_t PlannedLength(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list) {

@@ -12,9 +12,10 @@ struct FormatName {
 };
 
 // Sorted by tag, so a lookup is a binary search.
-constexpr std::array<FormatName, 41> kFormatNames = {{
+constexpr std::array<FormatName, 42> kFormatNames = {{
     {0x0001, "PCM"},
     {0x0002, "Microsoft ADPCM"},
+    {0x0003, "IEEE Float"},
     {0x0005, "IBM CVSD"},
     {0x0006, "a-law"},
     {0x0007, "u-law"},

@@ -20,6 +20,8 @@ void CWaveInfoFile::ResetFileValues() {
   m_nSamplesPerSec = 0;
   m_nAvgBytesPerSec = 0;
   m_nBitsPerSample = 0;
+  m_nSubFormatTag = 0;
+  m_bRiffWave = false;
   m_nDataSize = 0;
   m_nDataOffset = 0;
   m_nInfoOffset = 0;
@@ -31,6 +33,7 @@ void CWaveInfoFile::ResetFileValues() {
   m_retiredLists.clear();
   m_strLastError.clear();
   ResetInfoEntries(m_entries);
+  m_foreign.clear();
 }
 
 int CWaveInfoFile::Open(const std::string& path) {
@@ -61,6 +64,8 @@ void CWaveInfoFile::TakeScan(WaveScan& scan) {
   m_nSamplesPerSec = scan.SamplesPerSec;
   m_nAvgBytesPerSec = scan.AvgBytesPerSec;
   m_nBitsPerSample = scan.BitsPerSample;
+  m_nSubFormatTag = scan.SubFormatTag;
+  m_bRiffWave = scan.RiffWaveHeader;
   m_bDataFound = scan.DataFound;
   m_nDataOffset = scan.DataOffset;
   m_nDataSize = scan.DataSize;
@@ -70,6 +75,7 @@ void CWaveInfoFile::TakeScan(WaveScan& scan) {
   m_bInfoFound = scan.InfoFound;
   m_nInfoOffset = scan.InfoOffset;
   m_entries = std::move(scan.Entries);
+  m_foreign = std::move(scan.Foreign);
 }
 
 int CWaveInfoFile::Parse() {
@@ -80,7 +86,9 @@ int CWaveInfoFile::Parse() {
     // still shown with that chunk.
     if (scan.DataSizeIsZero && m_messageSink) m_messageSink("error decoding data size");
   }
-  m_summary = BuildStreamSummary(m_nFormatTag, m_nChannels, m_nSamplesPerSec, m_nAvgBytesPerSec,
+  // An extensible format is named by its sub-format ("PCM" for 24-bit PCM).
+  const std::uint16_t namedFormat = m_nSubFormatTag != 0 ? m_nSubFormatTag : m_nFormatTag;
+  m_summary = BuildStreamSummary(namedFormat, m_nChannels, m_nSamplesPerSec, m_nAvgBytesPerSec,
                                  m_nBitsPerSample, m_nRiffSize);
   return 1;
 }

@@ -24,6 +24,15 @@ struct InfoEntry {
   std::string Text;     // raw bytes as stored in the file, no NUL
 };
 
+// A sub-chunk of an INFO list whose identifier is not in InfoIdTable. No
+// program shows it, but a save keeps it exactly as it stood.
+struct ForeignSubChunk {
+  std::uint32_t Id = 0;
+  std::vector<std::uint8_t> Payload;  // the declared size's bytes, without the pad byte
+
+  bool operator==(const ForeignSubChunk&) const = default;
+};
+
 // The WAVE file object of both programs: header values, the six summary
 // texts, and the INFO tags, read from and written back to one file.
 //
@@ -48,8 +57,9 @@ class CWaveInfoFile {
   // for the extension test and FileName.
   int OpenStore(std::unique_ptr<ByteStore> store, const std::string& path);
   // Reads the header, the data chunk and the INFO tags; always 1. A tag text
-  // is read whole up to its first NUL inside its declared size (at most
-  // 64 KiB); a later sub-chunk with the same identifier replaces the text.
+  // is read whole up to its first NUL inside its declared size; a later
+  // sub-chunk with the same identifier replaces the text. Tags of a second
+  // INFO list fill in those the main list lacks.
   int Parse();
   // Copies the slot's text (even when absent) and returns Present; "" and 0
   // for an identifier outside InfoIdTable.
@@ -57,13 +67,15 @@ class CWaveInfoFile {
   // Stores the text byte for byte, ending at its first NUL, with no length
   // cap; an empty text only clears Present. 1 when a text was stored.
   int SetTag(std::uint32_t id, const std::string& text);
-  // Writes every present tag in table order into the file in place and fixes
-  // the RIFF size; Close then sets the length. 0 without a message in
-  // read-only mode or with no file open; 0 with LastError set when the file's
-  // layout cannot be changed safely (the file is then left byte-identical) or
-  // a write failed. Later calls before Close rewrite the list at the same place.
+  // Writes every present tag in table order, then the list's sub-chunks that
+  // the table does not name, into the file in place, and fixes the RIFF size
+  // and the length: the file is complete when it returns. 0 without a message
+  // in read-only mode or with no file open; 0 with LastError set when the
+  // file's layout cannot be changed safely or a write failed (the file is then
+  // left as it was). Later calls before Close rewrite the list at the same place.
   int WriteInfo();
-  // After a successful WriteInfo, sets the length to RiffSize + 8 and flushes.
+  // After a successful WriteInfo, sets the length to RiffSize + 8 (which it
+  // already is) and flushes.
   int Close();
 
   // Why the last WriteInfo or Close returned 0 for a reason other than the
@@ -78,6 +90,10 @@ class CWaveInfoFile {
   std::uint32_t SamplesPerSec() const { return m_nSamplesPerSec; }
   std::uint32_t AvgBytesPerSec() const { return m_nAvgBytesPerSec; }
   std::uint16_t BitsPerSample() const { return m_nBitsPerSample; }
+  // The sub-format's code of an extensible format, else 0.
+  std::uint16_t SubFormatTag() const { return m_nSubFormatTag; }
+  // After Parse: the file starts with a RIFF header of form type WAVE.
+  bool IsRiffWave() const { return m_bRiffWave; }
   std::uint32_t DataSize() const { return m_nDataSize; }
   std::uint32_t DataOffset() const { return m_nDataOffset; }
   bool ListFound() const { return m_bListFound; }
@@ -90,7 +106,7 @@ class CWaveInfoFile {
   void ResetFileValues();
   void TakeScan(WaveScan& scan);
   InfoWritePlanResult WritePlan();
-  bool CarryOut(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list, std::uint32_t riffSize);
+  std::string CarryOut(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list, std::uint32_t riffSize);
   int RefuseWrite(const std::string& reason);
   int FailWrite(const std::string& message);
 
@@ -102,6 +118,8 @@ class CWaveInfoFile {
   std::uint32_t m_nSamplesPerSec = 0;
   std::uint32_t m_nAvgBytesPerSec = 0;
   std::uint16_t m_nBitsPerSample = 0;
+  std::uint16_t m_nSubFormatTag = 0;
+  bool m_bRiffWave = false;
   std::uint32_t m_nDataSize = 0;
   std::uint32_t m_nDataOffset = 0;
   std::uint64_t m_nListOffset = 0;  // 64-bit: a list can lie beyond 4 GiB
@@ -120,6 +138,7 @@ class CWaveInfoFile {
   std::uint64_t m_nWriteOffset = 0;
   std::vector<std::uint64_t> m_retiredLists;
   std::array<InfoEntry, kInfoIdCount> m_entries{};
+  std::vector<ForeignSubChunk> m_foreign;
   std::unique_ptr<ByteStore> m_store;
   MessageSink m_messageSink;
   std::string m_strLastError;

@@ -1,26 +1,35 @@
 // CWaveInfoFile::WriteInfo: puts the tags into the open file in place.
+#include <algorithm>
+
 #include "four_cc.h"
 #include "info_list_bytes.h"
 #include "info_write_plan.h"
 #include "little_endian.h"
+#include "undoable_edit.h"
 #include "wave_info_file.h"
-#include "wave_scan.h"
 
 namespace {
 
 constexpr std::uint64_t kLargestRiffFile = std::uint64_t{UINT32_MAX} + 8;
 
-std::string TooLongText(const InfoEntries& entries) {
-  for (const InfoEntry& entry : entries) {
-    if (entry.Present == 1 && entry.Text.size() > kMaxInfoTextBytes) return "a tag text is longer than 65536 bytes";
-  }
-  return {};
+std::vector<std::uint8_t> Le32Bytes(std::uint32_t value) {
+  std::vector<std::uint8_t> bytes(4);
+  StoreLe32(bytes.data(), value);
+  return bytes;
 }
 
-bool WriteLe32(ByteStore& store, std::uint64_t offset, std::uint32_t value) {
-  std::uint8_t bytes[4];
-  StoreLe32(bytes, value);
-  return store.WriteAt(offset, bytes);
+// The new end of the file, from where the list starts (or from the old end,
+// when an odd last chunk lacks its pad byte) to the new length.
+struct NewTail {
+  std::uint64_t Offset;
+  std::vector<std::uint8_t> Bytes;
+};
+
+NewTail MakeNewTail(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list, std::uint64_t oldLength) {
+  NewTail tail{std::min(plan.ListOffset, oldLength), {}};
+  tail.Bytes.assign(static_cast<std::size_t>(plan.ListOffset - tail.Offset), 0);
+  tail.Bytes.insert(tail.Bytes.end(), list.begin(), list.end());
+  return tail;
 }
 
 }  // namespace
@@ -38,32 +47,35 @@ int CWaveInfoFile::FailWrite(const std::string& message) {
 // The first save after Open decides where the list goes; later saves reuse
 // that place, which their own list occupies by then.
 InfoWritePlanResult CWaveInfoFile::WritePlan() {
+  if (!m_bHaveWritePlan) return PlanInfoWrite(*m_store);
   InfoWritePlanResult result;
-  if (m_bHaveWritePlan) {
-    result.Plan.ListOffset = m_nWriteOffset;
-    result.Plan.RetiredLists = m_retiredLists;
-    return result;
-  }
-  WaveScan found;
-  found.DataFound = m_bDataFound;
-  found.DataOffset = m_nDataOffset;
-  found.DataSize = m_nDataSize;
-  return PlanInfoWrite(*m_store, found);
+  result.Plan.ListOffset = m_nWriteOffset;
+  result.Plan.RetiredLists = m_retiredLists;
+  return result;
 }
 
-// The new list is written first, then the old INFO lists become JUNK, and the
-// RIFF size comes last, so until the end the old RIFF chunk still reads as it
-// did. An odd-sized last chunk whose pad byte the file lacks gets it here.
-bool CWaveInfoFile::CarryOut(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list,
+// The order keeps the file readable as the old one until the last moment:
+// first the bytes beyond the old end (where a full disk fails, before anything
+// the old file's readers see has changed), then the list's bytes over the old
+// list, the old lists that become JUNK, the RIFF size, and the new length.
+// A failure anywhere puts every byte and the length back as they were.
+// Returns an empty text, or what the user must be told.
+std::string CWaveInfoFile::CarryOut(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list,
                              std::uint32_t riffSize) {
-  const std::uint64_t size = m_store->Size();
-  if (plan.ListOffset > size && !m_store->WriteAt(size, std::vector<std::uint8_t>(plan.ListOffset - size, 0)))
-    return false;
-  if (!list.empty() && !m_store->WriteAt(plan.ListOffset, list)) return false;
-  for (std::uint64_t offset : plan.RetiredLists) {
-    if (!WriteLe32(*m_store, offset, fourcc::kJunk)) return false;
-  }
-  return WriteLe32(*m_store, 4, riffSize) && m_store->Flush();
+  UndoableEdit edit(*m_store);
+  const std::uint64_t oldLength = edit.OldLength();
+  const NewTail tail = MakeNewTail(plan, list, oldLength);
+  const std::span<const std::uint8_t> bytes(tail.Bytes);
+  const std::size_t inPlace = static_cast<std::size_t>(std::min<std::uint64_t>(bytes.size(), oldLength - tail.Offset));
+  const std::uint64_t newLength = tail.Offset + bytes.size();
+  bool done = edit.WriteAt(oldLength, bytes.subspan(inPlace)) && edit.WriteAt(tail.Offset, bytes.first(inPlace));
+  for (std::uint64_t offset : plan.RetiredLists) done = done && edit.WriteAt(offset, Le32Bytes(fourcc::kJunk));
+  done = done && edit.WriteAt(4, Le32Bytes(riffSize));
+  if (done && newLength < oldLength) done = edit.Truncate(newLength);
+  done = done && m_store->Flush();
+  if (done) return {};
+  if (edit.Undo()) return "Cannot write the tags to this file. The file was left as it was.";
+  return "Cannot write the tags to this file, nor put its old bytes back: it may be damaged.";
 }
 
 // The file is changed only after a walk of its chunk chain has shown where a
@@ -72,18 +84,17 @@ bool CWaveInfoFile::CarryOut(const InfoWritePlan& plan, const std::vector<std::u
 int CWaveInfoFile::WriteInfo() {
   m_strLastError.clear();
   if (m_nMode == ReadOnly || !m_bIsOpen || !m_bOpenedWritable) return 0;
-  if (const std::string reason = TooLongText(m_entries); !reason.empty()) return RefuseWrite(reason);
   const InfoWritePlanResult planned = WritePlan();
   if (!planned.Refusal.empty()) return RefuseWrite(planned.Refusal);
   const InfoWritePlan& plan = planned.Plan;
 
-  const std::vector<std::uint8_t> list = BuildInfoList(m_entries);
+  const std::vector<std::uint8_t> list = BuildInfoList(m_entries, m_foreign);
   const std::uint64_t length = PlannedLength(plan, list);
   if (length > kLargestRiffFile) return RefuseWrite("the file would grow to 4 GiB or more");
-  if (const std::string reason = CheckReadBack(*m_store, plan, list, m_entries); !reason.empty())
+  if (const std::string reason = CheckReadBack(*m_store, plan, list, {m_entries, m_foreign}); !reason.empty())
     return RefuseWrite(reason);
   const auto riffSize = static_cast<std::uint32_t>(length - 8);
-  if (!CarryOut(plan, list, riffSize)) return FailWrite("Cannot write the tags to this file.");
+  if (const std::string failure = CarryOut(plan, list, riffSize); !failure.empty()) return FailWrite(failure);
 
   m_bHaveWritePlan = true;
   m_nWriteOffset = plan.ListOffset;

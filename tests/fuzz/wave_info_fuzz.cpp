@@ -1,6 +1,7 @@
 // Feeds arbitrary bytes to the WAVE reader and the INFO writer. Besides
 // crashes, it stops on any save that breaks the writer's promise: refused and
-// untouched, or well formed with the audio bytes kept and the tags readable.
+// untouched, or well formed with every chunk but the INFO lists kept and the
+// tags readable.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -38,7 +39,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   wave.SetAccessMode(ReadWrite);
   wave.OpenStore(std::make_unique<MemoryStore>(bytes), "fuzz.wav");
   wave.Parse();
-  const std::uint64_t dataOffset = wave.DataOffset(), dataEnd = dataOffset + 8 + wave.DataSize();
   // The last bytes of the input choose the edit, so the fuzzer can steer it.
   const std::size_t take = size < 7 ? size : 7;
   wave.SetTag(fourcc::kINAM, std::string(original.end() - static_cast<std::ptrdiff_t>(take), original.end()));
@@ -46,16 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int saved = wave.WriteInfo();
   const std::vector<std::string> expected = TagsOf(wave);
   wave.Close();
-  if (!saved) {
-    Require(*bytes == original, "a refused save changed the file");
-    return 0;
-  }
-  Require(CheckRiff(*bytes).WellFormed(), "a save left a malformed RIFF");
-  Require(dataEnd <= bytes->size() &&
-              std::equal(original.begin() + static_cast<std::ptrdiff_t>(dataOffset),
-                         original.begin() + static_cast<std::ptrdiff_t>(dataEnd),
-                         bytes->begin() + static_cast<std::ptrdiff_t>(dataOffset)),
-          "a save changed audio bytes");
+  const std::string broken = BrokenSavePromise(original, *bytes, saved == 1);
+  Require(broken.empty(), broken.c_str());
+  if (!saved) return 0;
   CWaveInfoFile reread;
   reread.OpenStore(std::make_unique<MemoryStore>(bytes, false), "fuzz.wav");
   reread.Parse();

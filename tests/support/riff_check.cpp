@@ -1,5 +1,7 @@
 #include "riff_check.h"
 
+#include <algorithm>
+
 RiffCheck CheckRiff(const Bytes& file) {
   RiffCheck check;
   if (file.size() < 12 || ToText(Bytes(file.begin(), file.begin() + 4)) != "RIFF" ||
@@ -36,4 +38,34 @@ Bytes ChunkPayload(const Bytes& file, std::size_t offset) {
   const std::uint64_t end = std::uint64_t{offset} + 8 + Le32(file, offset + 4);
   if (end > file.size()) return {};
   return Bytes(file.begin() + static_cast<std::ptrdiff_t>(offset + 8), file.begin() + static_cast<std::ptrdiff_t>(end));
+}
+
+namespace {
+
+bool IsInfoList(const Bytes& file, std::size_t offset, std::uint32_t size) {
+  return size >= 4 && ToText(Bytes(file.begin() + static_cast<std::ptrdiff_t>(offset),
+                                   file.begin() + static_cast<std::ptrdiff_t>(offset + 4))) == "LIST" &&
+         ToText(Bytes(file.begin() + static_cast<std::ptrdiff_t>(offset + 8),
+                      file.begin() + static_cast<std::ptrdiff_t>(offset + 12))) == "INFO";
+}
+
+}  // namespace
+
+std::string BrokenSavePromise(const Bytes& original, const Bytes& after, bool saved) {
+  if (!saved) return after == original ? std::string() : "a refused save changed the file";
+  if (const RiffCheck check = CheckRiff(after); !check.WellFormed()) return "a save left a malformed RIFF: " + check.Problem;
+  // The original was accepted, so its chunks follow each other from byte 12;
+  // its last chunk may lack its pad byte.
+  for (std::size_t position = 12; position + 8 <= original.size();) {
+    const std::uint32_t size = Le32(original, position + 4);
+    const std::size_t end = position + 8 + size;
+    if (end > original.size()) break;
+    if (!IsInfoList(original, position, size) &&
+        (end > after.size() || !std::equal(original.begin() + static_cast<std::ptrdiff_t>(position),
+                                           original.begin() + static_cast<std::ptrdiff_t>(end),
+                                           after.begin() + static_cast<std::ptrdiff_t>(position))))
+      return "a save changed the chunk at " + std::to_string(position);
+    position = end + (size & 1);
+  }
+  return {};
 }

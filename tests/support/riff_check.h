@@ -23,6 +23,12 @@ struct RiffCheck {
 
 RiffCheck CheckRiff(const Bytes& file);
 
+// What every save promises about a file's bytes: a refused save leaves them
+// as they were; a save that was carried out leaves a well-formed RIFF in which
+// every chunk but the INFO lists keeps its header and payload at its place.
+// Empty when the promise holds, else how it was broken.
+std::string BrokenSavePromise(const Bytes& original, const Bytes& after, bool saved);
+
 // The payload of the chunk at offset (which must be a chunk header lying
 // within the file), or an empty vector.
 Bytes ChunkPayload(const Bytes& file, std::size_t offset);

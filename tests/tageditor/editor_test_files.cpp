@@ -14,11 +14,10 @@ std::string ReadTag(const std::string& path, const std::string& id) {
   return present ? text : std::string();
 }
 
-Bytes LateDataWave() {
-  return RiffBuilder()
-      .Chunk("fmt ", PcmFormat(2, 44100, 16))
-      .Chunk("JUNK", Bytes(120, 0))
-      .Chunk("data", SampleBytes(400))
-      .Chunk("LIST", InfoList({{"INAM", "Kept"}}))
-      .Build();
+Bytes TrailedWave() {
+  Bytes wave = CanonicalWave(SampleBytes(400), {{"INAM", "Kept"}});
+  Bytes id3 = ToBytes("TAG");
+  id3.resize(128, ' ');
+  wave.insert(wave.end(), id3.begin(), id3.end());
+  return wave;
 }

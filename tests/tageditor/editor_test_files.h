@@ -8,6 +8,6 @@
 // CWaveInfoFile sees them; empty when the tag is absent.
 std::string ReadTag(const std::string& path, const std::string& id);
 
-// A WAVE file whose "data" lies past the first 128 bytes, behind a JUNK
-// chunk: a layout the writer refuses.
-Bytes LateDataWave();
+// A tagged WAVE file with an ID3v1 block after its RIFF chunk: a layout the
+// writer refuses.
+Bytes TrailedWave();

@@ -62,7 +62,7 @@ class HeadlessFailureTest : public HeadlessTest, public ::testing::WithParamInte
 
 TEST_P(HeadlessFailureTest, SaysWhyAndLeavesTheFilesAlone) {
   const std::string good = m_dir.Write("good.wav", CanonicalWave(SampleBytes(400), {{"INAM", "A"}}));
-  const std::string late = m_dir.Write("late.wav", LateDataWave());
+  const std::string late = m_dir.Write("late.wav", TrailedWave());
   m_dir.Write("text.wav", std::string("plain text, not a RIFF file"));
   const Bytes goodBefore = ReadFileBytes(good);
   const Bytes lateBefore = ReadFileBytes(late);
@@ -83,7 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
                       Failure{{"--info", "@missing.wav"}, 1, "no such file"},
                       Failure{{"--set", "INAM=a", "@good.txt"}, 1, "must end in wav"},
                       Failure{{"--info", "@text.wav"}, 1, "is not a RIFF WAVE file"},
-                      Failure{{"--set", "INAM=a", "@late.wav"}, 1, "no data chunk begins"},
+                      Failure{{"--set", "INAM=a", "@late.wav"}, 1, "bytes after the end of its RIFF chunk"},
                       Failure{{"--info"}, 2, "Usage: kestrune"}));
 
 }  // namespace

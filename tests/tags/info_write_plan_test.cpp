@@ -1,6 +1,6 @@
 // Saves over many generated layouts, well formed and not: a save either leaves
-// the file byte-identical or gives a well-formed RIFF with every audio byte in
-// place whose tags read back as saved.
+// the file byte-identical or gives a well-formed RIFF with every chunk but the
+// INFO lists in place, whose tags read back as saved.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -92,25 +92,17 @@ std::vector<std::pair<int, std::string>> TagsOf(const CWaveInfoFile& wave) {
 bool SaveAndCheck(const Bytes& original, LayoutGenerator& generator) {
   CWaveInfoFile wave;
   auto bytes = OpenBytes(wave, original);
-  const std::uint64_t dataOffset = wave.DataOffset(), dataEnd = dataOffset + 8 + wave.DataSize();
   for (const char* id : kSixIds) wave.SetTag(FourCCOf(id), generator.RandomText());
   const int saves = generator.Pick(1, 2);
   int result = 0;
   for (int i = 0; i < saves; ++i) result = wave.WriteInfo();
   const auto expected = TagsOf(wave);
   EXPECT_EQ(wave.Close(), 1);
+  EXPECT_EQ(BrokenSavePromise(original, *bytes, result == 1), "");
   if (result == 0) {
     EXPECT_FALSE(wave.LastError().empty());
-    EXPECT_EQ(*bytes, original);
     return false;
   }
-  const RiffCheck check = CheckRiff(*bytes);
-  EXPECT_TRUE(check.WellFormed()) << check.Problem;
-  EXPECT_LE(dataEnd, bytes->size());
-  EXPECT_TRUE(std::equal(original.begin() + static_cast<std::ptrdiff_t>(dataOffset),
-                         original.begin() + static_cast<std::ptrdiff_t>(dataEnd),
-                         bytes->begin() + static_cast<std::ptrdiff_t>(dataOffset)))
-      << "audio bytes changed";
   CWaveInfoFile reread;
   OpenBytes(reread, *bytes, ReadOnly);
   EXPECT_EQ(TagsOf(reread), expected);

@@ -18,14 +18,14 @@ TEST_P(FormatNames, NameOfTag) { EXPECT_EQ(FormatNameOf(GetParam().Tag), GetPara
 INSTANTIATE_TEST_SUITE_P(Table, FormatNames,
                          testing::Values(FormatCase{1, "PCM"}, FormatCase{85, "MPEG Layer-3 audio"},
                                          FormatCase{0x0039, "Crystal Semi IMA ADPCM"}, FormatCase{0x1004, "Olivetti OPR"},
-                                         FormatCase{0x0200, "Creative ADPCM"}, FormatCase{3, "Unknown"},
+                                         FormatCase{0x0200, "Creative ADPCM"}, FormatCase{3, "IEEE Float"},
                                          FormatCase{0, "Unknown"}, FormatCase{0x1005, "Unknown"},
                                          FormatCase{0xFFFF, "Unknown"}));
 
 TEST(FormatNames, TableHasFortyOneNames) {
   int known = 0;
   for (int tag = 0; tag <= 0xFFFF; ++tag) known += std::string(FormatNameOf(static_cast<std::uint16_t>(tag))) != "Unknown";
-  EXPECT_EQ(known, 41);
+  EXPECT_EQ(known, 42);
 }
 
 struct TextCase {

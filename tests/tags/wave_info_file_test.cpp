@@ -34,33 +34,61 @@ TEST(WaveInfoFileRead, CanonicalFileGivesHeaderAndAllSixTags) {
   for (const auto& [id, text] : kSixTags) EXPECT_EQ(TagOf(wave, id), text) << id;
 }
 
-TEST(WaveInfoFileRead, ListBeforeTheDataGivesNoTags) {
+// 24-bit and multichannel files carry the format code in the extensible
+// format's sub-format.
+TEST(WaveInfoFileRead, ExtensibleFormatIsNamedByItsSubFormat) {
+  for (const auto& [code, name] : std::vector<std::pair<std::uint8_t, std::string>>{{1, "PCM"}, {3, "IEEE Float"}}) {
+    Bytes format = PcmFormat(2, 48000, 24, 0xFFFE);
+    for (std::uint8_t byte : {22, 0, 24, 0, 3, 0, 0, 0, int{code}, 0, 0, 0, 0, 0, 0x10, 0, 0x80, 0, 0, 0xAA, 0, 0x38, 0x9B, 0x71})
+      format.push_back(byte);
+    CWaveInfoFile wave;
+    OpenBytes(wave, RiffBuilder().Chunk("fmt ", format).Chunk("data", SampleBytes(60)).Build());
+    EXPECT_EQ(wave.Summary().FormatName, name);
+  }
+}
+
+// Writers that put their INFO list before the data, or a broadcast extension
+// that pushes the data past byte 128: the chunk walk finds what the byte
+// searches miss.
+TEST(WaveInfoFileRead, ListBeforeTheDataAndLateDataAreFoundByTheChunkWalk) {
   CWaveInfoFile wave;
   OpenBytes(wave, RiffBuilder()
                       .Chunk("fmt ", PcmFormat(1, 8000, 8))
-                      .Chunk("LIST", InfoList({{"INAM", "Hidden"}}))
+                      .Chunk("LIST", InfoList({{"INAM", "Before"}, {"ICMT", "metadata"}}))
                       .Chunk("data", SampleBytes(64))
                       .Build());
-  EXPECT_TRUE(wave.DataOffset() < 128);
-  EXPECT_FALSE(wave.ListFound());
-  EXPECT_EQ(TagOf(wave, "INAM"), "<absent>");
-}
-
-// Without a data chunk among the first positions the LIST search starts at
-// byte 8 and finds a list anywhere after it.
-TEST(WaveInfoFileRead, DataCodeAtOffset128IsNotFoundAndListIsStillRead) {
-  CWaveInfoFile wave;
-  const Bytes file = RiffBuilder()
+  EXPECT_EQ(TagOf(wave, "INAM"), "Before");
+  EXPECT_EQ(wave.DataSize(), 64u);  // not the "data" inside "metadata"
+  const Bytes late = RiffBuilder()
                          .Chunk("fmt ", PcmFormat(2, 44100, 16))
-                         .Chunk("fact", Bytes(128 - 44, 0))
+                         .Chunk("bext", Bytes(602, 0))
                          .Chunk("data", SampleBytes(300))
                          .Chunk("LIST", InfoList({{"INAM", "Found"}}))
                          .Build();
-  ASSERT_EQ(ToText(Bytes(file.begin() + 128, file.begin() + 132)), "data");
-  OpenBytes(wave, file);
-  EXPECT_EQ(wave.DataOffset(), 0u);
-  EXPECT_EQ(wave.DataSize(), 0u);
+  std::vector<std::string> messages;
+  wave.SetMessageSink([&](const std::string& text) { messages.push_back(text); });
+  OpenBytes(wave, late);
+  EXPECT_EQ(wave.DataOffset(), 646u);
+  EXPECT_EQ(wave.DataSize(), 300u);
   EXPECT_EQ(TagOf(wave, "INAM"), "Found");
+  EXPECT_TRUE(messages.empty());
+}
+
+// The list the search after the data finds is read as it always was; the tags
+// of another list fill in only what it lacks. An INFO list behind another LIST
+// is read with its own size.
+TEST(WaveInfoFileRead, ListAfterTheDataComesFirstAndKeepsItsOwnSize) {
+  CWaveInfoFile wave;
+  OpenBytes(wave, RiffBuilder()
+                      .Chunk("fmt ", PcmFormat(2, 44100, 16))
+                      .Chunk("LIST", InfoList({{"INAM", "Before"}, {"IART", "Only before"}}))
+                      .Chunk("data", SampleBytes(30))
+                      .Chunk("LIST", ToBytes("adtl"))
+                      .Chunk("LIST", InfoList({{"INAM", "After"}, {"ICMT", std::string(90, 'c')}}))
+                      .Build());
+  EXPECT_EQ(TagOf(wave, "INAM"), "After");
+  EXPECT_EQ(TagOf(wave, "IART"), "Only before");
+  EXPECT_EQ(TagOf(wave, "ICMT"), std::string(90, 'c'));
 }
 
 TEST(WaveInfoFileRead, OddDataSizeWithPadByteFindsTheListAfterIt) {

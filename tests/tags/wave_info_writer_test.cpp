@@ -82,14 +82,17 @@ TEST(WaveInfoWriter, ClearingAllSixTagsRemovesTheList) {
   EXPECT_EQ(Le32(tagged, 4) - Le32(saved, 4), Le32(tagged, bare.size() + 4) + 8);
 }
 
-TEST(WaveInfoWriter, ForeignTableTagsSurviveInTableOrder) {
-  const Bytes original = CanonicalWave(SampleBytes(10), {{"ISFT", "Editor 2"}, {"ICOP", "(c)"}, {"ITRK", "3"}});
+// Tags of the table the editor does not show come back in table order; those
+// the table does not name follow as they stood.
+TEST(WaveInfoWriter, EveryOtherSubChunkSurvives) {
+  const Bytes original = CanonicalWave(SampleBytes(10), {{"ISFT", "Editor 2"}, {"ITRK", "3"}, {"ICOP", "(c)"}, {"IXYZ", "ab"}});
   const Bytes saved = Saved(original, {{"INAM", "Name"}, {"ICMT", "Note"}});
   const std::string text = ToText(saved);
   const std::size_t cmt = text.find("ICMT"), cop = text.find("ICOP"), nam = text.find("INAM"), sft = text.find("ISFT");
-  ASSERT_NE(sft, std::string::npos);
-  EXPECT_TRUE(cmt < cop && cop < nam && nam < sft);
-  EXPECT_EQ(text.find("ITRK"), std::string::npos);  // identifiers outside the table are not kept
+  const std::size_t trk = text.find("ITRK"), xyz = text.find("IXYZ");
+  ASSERT_NE(xyz, std::string::npos);
+  EXPECT_TRUE(cmt < cop && cop < nam && nam < sft && sft < trk && trk < xyz);
+  EXPECT_EQ(text.substr(trk, xyz - trk), ToText(InfoSubChunk("ITRK", "3")));
   CWaveInfoFile wave;
   OpenBytes(wave, saved);
   EXPECT_EQ(TagOf(wave, "ICOP"), "(c)");
@@ -125,15 +128,36 @@ TEST(WaveInfoWriter, MissingPadByteOfTheLastChunkIsAdded) {
   EXPECT_EQ(Bytes(saved.begin() + 8, saved.begin() + 51), Bytes(original.begin() + 8, original.end()));
 }
 
+// A text the user did not change goes back byte for byte, however long.
 TEST(WaveInfoWriter, TextsAreWrittenWholeAndByteForByte) {
   const std::string latin1 = "Caf\xe9 \xff\x80";
-  const std::string longText(400, 'L');
-  const Bytes original = CanonicalWave(SampleBytes(10), {{"ICMT", latin1}});
-  const Bytes saved = Saved(original, {{"INAM", longText}});
+  std::string longComment(100 * 1024 + 1, 'c');
+  for (std::size_t i = 0; i < longComment.size(); i += 7) longComment[i] = static_cast<char>('a' + i % 26);
+  const Bytes original = CanonicalWave(SampleBytes(10), {{"ICMT", longComment}, {"IART", latin1}});
+  const Bytes saved = Saved(original, {{"INAM", std::string(400, 'L')}});
   CWaveInfoFile wave;
   OpenBytes(wave, saved);
-  EXPECT_EQ(TagOf(wave, "ICMT"), latin1);
-  EXPECT_EQ(TagOf(wave, "INAM"), longText);
+  EXPECT_EQ(TagOf(wave, "IART"), latin1);
+  EXPECT_EQ(TagOf(wave, "INAM"), std::string(400, 'L'));
+  EXPECT_TRUE(TagOf(wave, "ICMT") == longComment);
+}
+
+// The file is final when the save returns: a list that shrinks leaves no
+// stray tail waiting for Close, so a program that dies then leaves a
+// well-formed file that can be saved again.
+TEST(WaveInfoWriter, ShrinkingSaveIsCompleteWithoutClose) {
+  const Bytes original = CanonicalWave(SampleBytes(10), {{"ICMT", std::string(300, 'x')}, {"INAM", "Old"}});
+  auto bytes = std::make_shared<Bytes>(original);
+  {
+    CWaveInfoFile wave;
+    wave.SetAccessMode(ReadWrite);
+    wave.OpenStore(std::make_unique<MemoryStore>(bytes), "x.wav");
+    wave.Parse();
+    wave.SetTag(fourcc::kICMT, "");
+    ASSERT_EQ(wave.WriteInfo(), 1);
+  }  // released without Close, as a crash would
+  EXPECT_TRUE(CheckRiff(*bytes).WellFormed()) << CheckRiff(*bytes).Problem;
+  EXPECT_EQ(*bytes, Saved(original, {{"ICMT", ""}}));
 }
 
 TEST(WaveInfoWriter, InfoListFollowedByOtherChunksBecomesJunkAndTheNewListEndsTheFile) {
@@ -157,11 +181,14 @@ TEST(WaveInfoWriter, InfoListFollowedByOtherChunksBecomesJunkAndTheNewListEndsTh
   EXPECT_EQ(TagOf(wave, "ISFT"), "Tool");
 }
 
-TEST(WaveInfoWriter, InfoListBeforeTheDataIsRetired) {
+// Writers that put their INFO list before the data (or two lists in one file):
+// the list that is retired to JUNK has had its tags carried into the new one.
+TEST(WaveInfoWriter, ListsBeforeTheDataAreRetiredWithTheirTagsCarried) {
   const Bytes original = RiffBuilder()
                              .Chunk("fmt ", PcmFormat(2, 44100, 16))
-                             .Chunk("LIST", InfoList({{"INAM", "Unseen"}}))
+                             .Chunk("LIST", InfoList({{"INAM", "Before"}, {"ISFT", "Lavf"}, {"ITRK", "2"}}))
                              .Chunk("data", SampleBytes(20))
+                             .Chunk("LIST", InfoList({{"INAM", "After"}, {"ICMT", "Kept"}}))
                              .Build();
   const Bytes saved = Saved(original, {{"IART", "Seen"}});
   const RiffCheck check = CheckRiff(saved);
@@ -170,8 +197,9 @@ TEST(WaveInfoWriter, InfoListBeforeTheDataIsRetired) {
   EXPECT_EQ(check.Chunks.back().Id, "LIST");
   CWaveInfoFile wave;
   OpenBytes(wave, saved);
-  EXPECT_EQ(TagOf(wave, "IART"), "Seen");
-  EXPECT_EQ(TagOf(wave, "INAM"), "<absent>");
+  for (const auto& [id, text] : Tags{{"IART", "Seen"}, {"INAM", "After"}, {"ICMT", "Kept"}, {"ISFT", "Lavf"}})
+    EXPECT_EQ(TagOf(wave, id), text) << id;
+  EXPECT_NE(ToText(ChunkPayload(saved, check.Chunks.back().Offset)).find("ITRK"), std::string::npos);
 }
 
 struct RefusalCase {
@@ -199,62 +227,109 @@ INSTANTIATE_TEST_SUITE_P(
     Layouts, WaveInfoWriterRefusal,
     testing::Values(
         RefusalCase{"Rf64", Base().Magic("RF64").Chunk("data", SampleBytes(8)).Build()},
+        RefusalCase{"BigEndianRifx", Base().Magic("RIFX").Chunk("data", SampleBytes(8)).Build()},
         RefusalCase{"RiffSizeZero", Base().RiffSize(0).Chunk("data", SampleBytes(8)).Build()},
         RefusalCase{"RiffSizeLargerThanFile", Base().RiffSize(5000).Chunk("data", SampleBytes(8)).Build()},
         RefusalCase{"TruncatedData", Base().Chunk("data", SampleBytes(8), {.DeclaredSize = 80}).Build()},
         RefusalCase{"BytesAfterTheRiff", Base().Chunk("data", SampleBytes(8)).RiffSize(44).Raw(ToBytes("TAGxx")).Build()},
-        RefusalCase{"DataAtOffset128", Base().Chunk("fact", Bytes(84, 0)).Chunk("data", SampleBytes(8)).Build()},
-        RefusalCase{"NotWave", Base().FormType("AVI ").Chunk("data", SampleBytes(8)).Build()},
-        RefusalCase{"OtherListHidesTheNewOne",
-                    Base()
-                        .Chunk("data", SampleBytes(8))
-                        .Chunk("LIST", ToBytes("adtlxxxx"))
-                        .Chunk("LIST", InfoList({{"IART", "x"}}))
-                        .Build()}),
+        RefusalCase{"NoDataChunk", Base().Chunk("LIST", InfoList({{"INAM", "x"}})).Build()},
+        RefusalCase{"NotWave", Base().FormType("AVI ").Chunk("data", SampleBytes(8)).Build()}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.Name; });
 
-// A store whose writes, length changes or flushes fail on demand.
-class FailingStore final : public ByteStore {
+// Ordinary files whose data lies past byte 128 or whose INFO list follows
+// another LIST are saved; every chunk but the INFO lists keeps its bytes.
+TEST(WaveInfoWriter, LateDataAndOtherListsAreSavedWithEveryOtherChunkKept) {
+  const Bytes files[] = {
+      Base().Chunk("bext", Bytes(602, 0)).Chunk("data", SampleBytes(80)).Build(),
+      Base().Chunk("data", SampleBytes(8)).Chunk("LIST", ToBytes("adtlxxxx")).Chunk("LIST", InfoList({{"IART", "x"}})).Build(),
+  };
+  for (const Bytes& original : files) {
+    const Bytes saved = Saved(original, {{"INAM", "New"}});
+    const RiffCheck before = CheckRiff(original), after = CheckRiff(saved);
+    ASSERT_TRUE(after.WellFormed()) << after.Problem;
+    for (const CheckedChunk& chunk : before.Chunks) {
+      if (ToText(ChunkPayload(original, chunk.Offset)).rfind("INFO", 0) == 0) continue;
+      EXPECT_EQ(ChunkPayload(saved, chunk.Offset), ChunkPayload(original, chunk.Offset)) << chunk.Id;
+    }
+    CWaveInfoFile wave;
+    OpenBytes(wave, saved);
+    EXPECT_EQ(TagOf(wave, "INAM"), "New");
+  }
+}
+
+// A store whose k-th written byte fails: the write that reaches it stops
+// there. A passing fault (an I/O error) lets later writes through; a full disk
+// refuses every later write that would make the store longer.
+class FaultyStore final : public ByteStore {
  public:
-  FailingStore(std::shared_ptr<Bytes> bytes, bool failWrite, bool failTruncate)
-      : inner_(std::move(bytes)), failWrite_(failWrite), failTruncate_(failTruncate) {}
+  enum class Fault { Passing, DiskFull };
+  FaultyStore(std::shared_ptr<Bytes> bytes, std::uint64_t failAt, Fault fault)
+      : inner_(std::move(bytes)), failAt_(failAt), fault_(fault) {}
   std::uint64_t Size() const override { return inner_.Size(); }
   std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override { return inner_.ReadAt(offset, out); }
   bool WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override {
-    return !failWrite_ && inner_.WriteAt(offset, bytes);
+    const bool grows = offset + bytes.size() > inner_.Size();
+    if (failed_ && fault_ == Fault::DiskFull && grows) return false;
+    if (failed_ || written_ + bytes.size() <= failAt_ || (fault_ == Fault::DiskFull && !grows)) {
+      written_ += bytes.size();
+      return inner_.WriteAt(offset, bytes);
+    }
+    inner_.WriteAt(offset, bytes.first(written_ < failAt_ ? static_cast<std::size_t>(failAt_ - written_) : 0));
+    failed_ = true;
+    return false;
   }
-  bool Truncate(std::uint64_t length) override { return !failTruncate_ && inner_.Truncate(length); }
+  bool Truncate(std::uint64_t length) override { return inner_.Truncate(length); }
   bool Flush() override { return true; }
   bool Close() override { return true; }
+  std::uint64_t Written() const { return written_; }
 
  private:
   MemoryStore inner_;
-  bool failWrite_;
-  bool failTruncate_;
+  std::uint64_t failAt_;
+  Fault fault_;
+  std::uint64_t written_ = 0;
+  bool failed_ = false;
 };
 
-TEST(WaveInfoWriter, FailedWriteIsReported) {
+// Saves through a faulty store; returns WriteInfo's result.
+int SaveWithFault(std::shared_ptr<Bytes> bytes, std::uint64_t failAt, FaultyStore::Fault fault, const Tags& edits,
+                  std::uint64_t* written = nullptr) {
+  auto store = std::make_unique<FaultyStore>(bytes, failAt, fault);
+  FaultyStore* seen = store.get();
   CWaveInfoFile wave;
   wave.SetAccessMode(ReadWrite);
-  auto bytes = std::make_shared<Bytes>(CanonicalWave(SampleBytes(10)));
-  wave.OpenStore(std::make_unique<FailingStore>(bytes, true, false), "x.wav");
+  wave.OpenStore(std::move(store), "x.wav");
   wave.Parse();
-  wave.SetTag(fourcc::kINAM, "Lost");
-  EXPECT_EQ(wave.WriteInfo(), 0);
-  EXPECT_EQ(wave.LastError(), "Cannot write the tags to this file.");
-  EXPECT_FALSE(wave.Modified());
+  for (const auto& [id, text] : edits) wave.SetTag(FourCCOf(id), text);
+  const int result = wave.WriteInfo();
+  if (written) *written = seen->Written();
+  if (result == 0) {
+    EXPECT_NE(wave.LastError().find("left as it was"), std::string::npos) << wave.LastError();
+  }
+  return result;
 }
 
-TEST(WaveInfoWriter, FailedLengthChangeAtCloseIsReported) {
-  CWaveInfoFile wave;
-  wave.SetAccessMode(ReadWrite);
-  auto bytes = std::make_shared<Bytes>(CanonicalWave(SampleBytes(10), {{"ICMT", std::string(50, 'x')}}));
-  wave.OpenStore(std::make_unique<FailingStore>(bytes, false, true), "x.wav");
-  wave.Parse();
-  wave.SetTag(fourcc::kICMT, "short");
-  EXPECT_EQ(wave.WriteInfo(), 1);
-  EXPECT_EQ(wave.Close(), 0);
-  EXPECT_FALSE(wave.LastError().empty());
+// Whichever byte of a save fails, the file is the old one, byte for byte, or
+// the new one: never a broken RIFF, never half the new tags.
+TEST(WaveInfoWriter, FailureAtAnyByteLeavesTheOldFileOrTheNewOne) {
+  const Bytes originals[] = {
+      CanonicalWave(SampleBytes(11), {{"INAM", "Old"}, {"ICMT", std::string(40, 'c')}}),  // the list shrinks
+      CanonicalWave(SampleBytes(11), {{"INAM", "Old"}}),                                  // the list grows
+      Base().Chunk("LIST", InfoList({{"INAM", "Old"}})).Chunk("data", SampleBytes(12)).Chunk("cue ", Bytes(28, 1)).Build(),
+  };
+  const Tags edits = {{"INAM", "New title"}, {"ICMT", ""}};
+  for (const Bytes& original : originals) {
+    auto whole = std::make_shared<Bytes>(original);
+    std::uint64_t total = 0;
+    ASSERT_EQ(SaveWithFault(whole, UINT64_MAX, FaultyStore::Fault::Passing, edits, &total), 1);
+    for (auto fault : {FaultyStore::Fault::Passing, FaultyStore::Fault::DiskFull}) {
+      for (std::uint64_t k = 0; k < total; ++k) {
+        auto bytes = std::make_shared<Bytes>(original);
+        const int saved = SaveWithFault(bytes, k, fault, edits);
+        EXPECT_EQ(*bytes, saved ? *whole : original) << "failing byte " << k;
+      }
+    }
+  }
 }
 
 }  // namespace
