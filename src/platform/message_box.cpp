@@ -10,6 +10,11 @@ MessageBoxSink& CurrentSink() {
   return sink;
 }
 
+SaveChangesAnswerer& CurrentAnswerer() {
+  static SaveChangesAnswerer answerer;
+  return answerer;
+}
+
 }  // namespace
 
 void ShowMessageBox(QWidget* parent, const QString& text) {
@@ -39,4 +44,26 @@ QStringList CMessageBoxRecorder::Texts() const {
   QStringList texts;
   for (const Shown& shown : m_shown) texts.append(shown.text);
   return texts;
+}
+
+SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& text) {
+  if (CurrentAnswerer()) return CurrentAnswerer()(text);
+  QMessageBox box(QMessageBox::Question, QCoreApplication::applicationName(), text,
+                  QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+  box.setDefaultButton(QMessageBox::Save);
+  box.setEscapeButton(QMessageBox::Cancel);
+  switch (box.exec()) {
+    case QMessageBox::Save:
+      return SaveChangesAnswer::Save;
+    case QMessageBox::Discard:
+      return SaveChangesAnswer::Discard;
+    default:
+      return SaveChangesAnswer::Cancel;
+  }
+}
+
+SaveChangesAnswerer SetSaveChangesAnswerer(SaveChangesAnswerer answerer) {
+  SaveChangesAnswerer previous = std::move(CurrentAnswerer());
+  CurrentAnswerer() = std::move(answerer);
+  return previous;
 }

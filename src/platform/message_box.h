@@ -41,3 +41,16 @@ class CMessageBoxRecorder {
   QList<Shown> m_shown;
   MessageBoxSink m_previous;
 };
+
+// The user's answer to "Save changes to FILE?".
+enum class SaveChangesAnswer { Save, Discard, Cancel };
+
+// Asks whether typed work is to be saved before it would be lost: question
+// icon, Save, Discard and Cancel buttons, the program's name as caption.
+SaveChangesAnswer AskSaveChanges(QWidget* parent, const QString& text);
+
+// Where the question goes instead of the screen; tests answer for the user.
+// Replaces the answerer (an empty one restores the real box) and returns the
+// previous one.
+using SaveChangesAnswerer = std::function<SaveChangesAnswer(const QString& text)>;
+SaveChangesAnswerer SetSaveChangesAnswerer(SaveChangesAnswerer answerer);

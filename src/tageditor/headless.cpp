@@ -4,11 +4,10 @@
 #include <array>
 #include <cctype>
 #include <filesystem>
-#include <memory>
 #include <ostream>
 #include <string>
+#include <vector>
 
-#include "byte_stream.h"
 #include "four_cc.h"
 #include "text_encoding.h"
 #include "wave_info_file.h"
@@ -49,33 +48,24 @@ std::string WhyOpenFailed(const std::string& path, bool writable) {
                   : "it cannot be opened for reading";
 }
 
-// The window shows whatever a file holds at the header's offsets; a command
-// that prints or writes refuses what is plainly not a RIFF WAVE file.
-bool LooksLikeRiffWave(const std::string& path) {
-  const std::unique_ptr<FileStore> file = FileStore::Open(path, false);
-  if (!file) return false;
-  std::array<std::uint8_t, 12> header{};
-  if (file->ReadAt(0, header) != header.size()) return false;
-  return std::equal(header.begin(), header.begin() + 4, "RIFF") &&
-         std::equal(header.begin() + 8, header.end(), "WAVE");
-}
-
-// Opens and parses `path`; on failure says why and returns false.
+// Opens and parses `path`; on failure says why and returns false. What the
+// reader warns of is told once the file is known to be a RIFF WAVE file.
 bool OpenAndParse(CWaveInfoFile& wave, const std::string& path, bool writable,
                   std::ostream& err) {
+  std::vector<std::string> warnings;
   wave.SetAccessMode(writable ? ReadWrite : ReadOnly);
-  wave.SetMessageSink(
-      [&err, path](const std::string& text) { Complain(err, path + ": warning: " + text); });
+  wave.SetMessageSink([&warnings](const std::string& text) { warnings.push_back(text); });
   if (!wave.Open(path)) {
     Complain(err, "cannot open " + path + ": " + WhyOpenFailed(path, writable));
     return false;
   }
-  if (!LooksLikeRiffWave(path)) {
+  wave.Parse();
+  if (!wave.IsRiffWave()) {
     Complain(err, path + " is not a RIFF WAVE file");
     wave.Close();
     return false;
   }
-  wave.Parse();
+  for (const std::string& warning : warnings) Complain(err, path + ": warning: " + warning);
   return true;
 }
 

@@ -87,8 +87,7 @@ CTagEditorDlg::CTagEditorDlg(QWidget* parent)
   setAcceptDrops(true);
   m_bFileOpen = false;
   m_wave.SetAccessMode(ReadWrite);
-  m_wave.SetMessageSink(
-      [this](const std::string& text) { ShowMessageBox(this, QString::fromStdString(text)); });
+  m_wave.SetMessageSink([this](const std::string& text) { m_pendingWarnings.push_back(text); });
 }
 
 CTagEditorDlg::~CTagEditorDlg() = default;
@@ -154,16 +153,31 @@ void CTagEditorDlg::BuildContextMenu() {
 
 void CTagEditorDlg::SetFileChooser(FileChooser chooser) { m_fileChooser = std::move(chooser); }
 
+// A file whose name ends in wav but that is no RIFF WAVE file (a text file,
+// say) is refused like one that cannot be opened, rather than shown as a
+// header of whatever bytes stand at its offsets.
 int CTagEditorDlg::OpenWaveFile(const QString& path) {
+  m_pendingWarnings.clear();
   if (!m_wave.Open(PathBytes(path))) {
     ShowMessageBox(this, kOpenErrorText);
     return 0;
   }
-  m_bFileOpen = true;
   m_wave.Parse();
+  if (!m_wave.IsRiffWave()) {
+    m_wave.Close();
+    ShowMessageBox(this, kOpenErrorText);
+    return 0;
+  }
+  m_bFileOpen = true;
+  ShowPendingWarnings();
   ShowSummary();
   FillEdits();
   return 1;
+}
+
+void CTagEditorDlg::ShowPendingWarnings() {
+  for (const std::string& text : m_pendingWarnings) ShowMessageBox(this, QString::fromStdString(text));
+  m_pendingWarnings.clear();
 }
 
 void CTagEditorDlg::ShowSummary() {
@@ -215,15 +229,34 @@ void CTagEditorDlg::ReportWriteFailure() {
   }
 }
 
+bool CTagEditorDlg::TagsEdited() const {
+  return std::any_of(m_tags.begin(), m_tags.end(),
+                     [](const TagField& tag) { return tag.slot.Changed(tag.edit->text()); });
+}
+
+bool CTagEditorDlg::MaySetEditsAside() {
+  if (!m_bFileOpen || !m_wave.IsOpen() || !TagsEdited()) return true;
+  const QString name = QFile::decodeName(QByteArray::fromStdString(m_wave.FileName()));
+  switch (AskSaveChanges(this, QStringLiteral("Save changes to %1?").arg(name))) {
+    case SaveChangesAnswer::Save:
+      return SaveTags() == 1;
+    case SaveChangesAnswer::Discard:
+      return true;
+    case SaveChangesAnswer::Cancel:
+      break;
+  }
+  return false;
+}
+
 void CTagEditorDlg::OnOpen() {
   const QString path = m_fileChooser(this);
-  if (path.isEmpty()) return;
+  if (path.isEmpty() || !MaySetEditsAside()) return;
   CloseCurrentFile();
   OpenWaveFile(path);
 }
 
 void CTagEditorDlg::OnDropFiles(const QStringList& paths) {
-  if (paths.isEmpty()) return;
+  if (paths.isEmpty() || !MaySetEditsAside()) return;
   CloseCurrentFile();
   OpenWaveFile(paths.front());
 }
@@ -246,15 +279,27 @@ void CTagEditorDlg::OnRememberTags() {
 
 void CTagEditorDlg::OnClear() { EmptyEdits(); }
 
-void CTagEditorDlg::OnSave() {
+void CTagEditorDlg::OnSave() { SaveTags(); }
+
+// After a save the file holds what the edits show: that is what later edits
+// are compared with.
+int CTagEditorDlg::SaveTags() {
+  std::array<std::string, kTagCount> bytes;
   for (std::size_t index : kSaveOrder) {
     const TagField& tag = m_tags.at(index);
-    m_wave.SetTag(tag.id, tag.slot.BytesFor(tag.edit->text()));
+    bytes.at(index) = tag.slot.BytesFor(tag.edit->text());
+    m_wave.SetTag(tag.id, bytes.at(index));
   }
-  if (!m_wave.WriteInfo()) ReportWriteFailure();
+  if (!m_wave.WriteInfo()) {
+    ReportWriteFailure();
+    return 0;
+  }
+  for (std::size_t i = 0; i < kTagCount; ++i) m_tags.at(i).slot.Show(m_tags.at(i).edit->text(), bytes.at(i));
+  return 1;
 }
 
 void CTagEditorDlg::OnCloseFile() {
+  if (!MaySetEditsAside()) return;
   for (QLabel* value : m_summaryValues) value->clear();
   m_summaryValues.front()->setToolTip(QString());
   for (TagField& tag : m_tags) ShowText(tag.edit, tag.slot, QString(), std::string());
@@ -270,6 +315,7 @@ void CTagEditorDlg::OnAbout() {
 }
 
 void CTagEditorDlg::reject() {
+  if (!MaySetEditsAside()) return;
   CloseCurrentFile();
   m_bFileOpen = false;
   QDialog::reject();

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include <QDialog>
 #include <QString>
@@ -78,6 +79,13 @@ class CTagEditorDlg : public QDialog {
   // Closes the file behind the window, if any, and reports a failed close.
   void CloseCurrentFile();
   void ReportWriteFailure();
+  // Stores the six edits and writes them; 1 when the file took them.
+  int SaveTags();
+  bool TagsEdited() const;
+  // Before typed work would be lost: asks whether to save it. False when the
+  // user cancels, or chose Save and the save failed (the edits stay).
+  bool MaySetEditsAside();
+  void ShowPendingWarnings();
 
   bool m_bFileOpen = false;
   CWaveInfoFile m_wave;
@@ -85,4 +93,7 @@ class CTagEditorDlg : public QDialog {
   std::array<QLabel*, 7> m_summaryValues{};  // file name, RIFF size, five format texts
   std::array<RememberedTag, kTagCount> m_tagMemory{};
   FileChooser m_fileChooser;
+  // What the reader had to say about the file being opened, shown once it is
+  // known to be a WAVE file at all.
+  std::vector<std::string> m_pendingWarnings;
 };

@@ -18,6 +18,9 @@ class CTagTextSlot {
   // the text is the one shown, else the text encoded for a tag.
   std::string BytesFor(const QString& current) const;
 
+  // True when the edit's text is no longer the one shown.
+  bool Changed(const QString& current) const { return current != m_strShown; }
+
  private:
   QString m_strShown;
   std::string m_strBytes;

@@ -36,7 +36,14 @@ const Bytes kTaggedA = CanonicalWave(
 
 class TagEditorDlgTest : public ::testing::Test {
  protected:
-  void SetUp() override { m_dlg.show(); }
+  void SetUp() override {
+    m_previousAnswerer = SetSaveChangesAnswerer([this](const QString& text) {
+      m_questions.append(text);
+      return m_answer;
+    });
+    m_dlg.show();
+  }
+  void TearDown() override { SetSaveChangesAnswerer(std::move(m_previousAnswerer)); }
 
   QString Make(const std::string& name, const Bytes& bytes) {
     return QString::fromStdString(m_dir.Write(name, bytes));
@@ -68,6 +75,9 @@ class TagEditorDlgTest : public ::testing::Test {
 
   TempDir m_dir;
   CMessageBoxRecorder m_boxes;
+  QStringList m_questions;
+  SaveChangesAnswer m_answer = SaveChangesAnswer::Discard;
+  SaveChangesAnswerer m_previousAnswerer;
   CTagEditorDlg m_dlg;
 };
 
@@ -151,10 +161,11 @@ TEST_F(TagEditorDlgTest, FileThatCannotBeOpenedReadWriteLeavesTheWindowAsItWas) 
   m_dlg.OpenWaveFile(Make("a.wav", kTaggedA));
   Make("notes.txt", kTaggedA);
   Make("folder.wav/inside.wav", kTaggedA);
-  for (const char* name : {"notes.txt", "folder.wav", "missing.wav"}) {
+  m_dir.Write("text.wav", std::string("dataLIST plain text, not a RIFF file"));
+  for (const char* name : {"notes.txt", "folder.wav", "missing.wav", "text.wav"}) {
     EXPECT_EQ(m_dlg.OpenWaveFile(QString::fromStdString(m_dir.File(name))), 0) << name;
   }
-  EXPECT_EQ(m_boxes.Texts(), QStringList(3, kOpenError));
+  EXPECT_EQ(m_boxes.Texts(), QStringList(4, kOpenError));
   EXPECT_EQ(m_boxes.All().front().caption, QStringLiteral("Kestrune"));
   EXPECT_EQ(Value("IDC_FILENAME"), QStringLiteral("a.wav"));
   EXPECT_EQ(Edit("IDC_NAME")->text(), QStringLiteral("Joga"));
@@ -174,7 +185,7 @@ TEST_F(TagEditorDlgTest, ReaderAndWriterMessagesAreShown) {
                                        .Chunk("data", SampleBytes(40), ChunkOptions{0u, true})
                                        .Build()));
   EXPECT_EQ(Value("IDC_FILENAME"), QStringLiteral("z.wav"));
-  const QString late = Make("late.wav", LateDataWave());
+  const QString late = Make("late.wav", TrailedWave());
   const Bytes before = ReadFileBytes(late.toStdString());
   m_dlg.OpenWaveFile(late);
   Type("IDC_NAME", QStringLiteral("New"));
@@ -184,6 +195,29 @@ TEST_F(TagEditorDlgTest, ReaderAndWriterMessagesAreShown) {
   EXPECT_EQ(m_boxes.Texts().front(), QStringLiteral("error decoding data size"));
   EXPECT_TRUE(m_boxes.Texts().back().startsWith(QStringLiteral("The tags were not saved")));
   EXPECT_EQ(ReadFileBytes(late.toStdString()), before);
+}
+
+// Typed work is not thrown away without asking; Cancel keeps the window and
+// the edit, Save writes it and goes on.
+TEST_F(TagEditorDlgTest, EditedFieldsAskBeforeTheyAreLost) {
+  const QString path = Make("a.wav", kTaggedA);
+  m_dlg.OpenWaveFile(path);
+  QTest::keyClick(&m_dlg, Qt::Key_Escape);  // nothing edited: closes without asking
+  EXPECT_FALSE(m_dlg.isVisible());
+  m_dlg.show();
+  m_dlg.OpenWaveFile(path);
+  Type("IDC_NAME", QStringLiteral("Typed"));
+  m_answer = SaveChangesAnswer::Cancel;
+  QTest::keyClick(&m_dlg, Qt::Key_Escape);
+  Click("IDC_CLOSE");
+  EXPECT_TRUE(m_dlg.isVisible());
+  EXPECT_EQ(Edit("IDC_NAME")->text(), QStringLiteral("Typed"));
+  EXPECT_EQ(Tag(path, "INAM"), "Joga");
+  m_answer = SaveChangesAnswer::Save;
+  QTest::keyClick(&m_dlg, Qt::Key_Escape);
+  EXPECT_FALSE(m_dlg.isVisible());
+  EXPECT_EQ(Tag(path, "INAM"), "Typed");
+  EXPECT_EQ(m_questions, QStringList(3, QStringLiteral("Save changes to a.wav?")));
 }
 
 struct CloseWay {
