@@ -12,7 +12,9 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
   # tests and benchmarks
   googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
-  xvfb xauth xdotool imagemagick sox libsox-fmt-all fonts-dejavu-core
+  xvfb xauth xdotool imagemagick sox libsox-fmt-all fonts-dejavu-core openbox
+  # WAVE files from other writers, and independent readers of what we write
+  ffmpeg sndfile-programs libimage-exiftool-perl
 )
 
 missing=()
