@@ -93,8 +93,10 @@ void CMainDlg::OnTimer(int timerId) {
 }
 
 void CMainDlg::OnLoadAlbum() {
-  // The album is read once.
-  if (m_bAlbumLoaded || m_nReady == 0) {
+  // The album is read once, and never from inside a drop's scan: it would
+  // empty the album under the tracks the drop is adding. The timer then ticks
+  // again.
+  if (m_bAlbumLoaded || m_nReady == 0 || m_tracklistDlg.m_nDropGate == 0) {
     return;
   }
   m_nReady = 0;
@@ -104,7 +106,7 @@ void CMainDlg::OnLoadAlbum() {
   }
   m_tracklistDlg.SetMainDlg(this);
   // Messages are dispatched during the load: buttons and timers work, Exit
-  // waits, and drops on the main window are held by the tracklist.
+  // waits, and drops are held by the tracklist.
   const LoadResult result = m_tracklistDlg.LoadAlbum();
   m_nReady = 1;
   m_bAlbumLoaded = true;

@@ -59,7 +59,9 @@ LoadResult AlbumStore::LoadAlbum() {
     }
     result = LoadResult::CreatedEmpty;
   }
-  m_bLoading = true;
+  m_state = State::Loading;
+  // Anything the list showed belonged to the album just emptied.
+  if (m_pView != nullptr) m_pView->RemoveAllItems();
   SetScanning(true);
   std::string line;
   while (reader.ReadLine(line)) {
@@ -70,7 +72,7 @@ LoadResult AlbumStore::LoadAlbum() {
   }
   reader.Close();
   SetScanning(false);
-  m_bLoading = false;
+  m_state = State::Read;
   if (m_bSaveAfterLoad) {
     m_bSaveAfterLoad = false;
     SaveAlbum();
@@ -79,7 +81,7 @@ LoadResult AlbumStore::LoadAlbum() {
 }
 
 int AlbumStore::SaveAlbum() {
-  if (m_bLoading) {
+  if (m_state != State::Read) {
     m_bSaveAfterLoad = true;
     return 0;
   }

@@ -35,14 +35,18 @@ class AlbumStore {
   // What stands for "no track": named "No file loaded", everything else empty.
   static MediaEntry DefaultEntry();
 
-  // Replaces the album by the paths of the album file, dispatching messages
-  // before each line. A missing file is created empty.
+  // Replaces the album, and the open list with it, by the paths of the album
+  // file, dispatching messages before each line. A missing file is created
+  // empty.
   LoadResult LoadAlbum();
   // Rewrites the album file from the tracks; 1 when the new file is in place.
-  // While the album loads, the save is held and done when the load ends (so
-  // the lines not yet read stay on disk), and 0 is returned.
+  // Until the load has read the file to its end, the save is held and done
+  // when the load ends (so no line of the file is lost to an album not yet
+  // read), and 0 is returned.
   int SaveAlbum();
-  bool IsLoadingAlbum() const { return m_bLoading; }
+  bool IsLoadingAlbum() const { return m_state == State::Loading; }
+  // True once the album file has been read to its end.
+  bool IsAlbumRead() const { return m_state == State::Read; }
 
   // Adds one path as a track, or every file below a folder.
   virtual void AddPath(const std::string& path) = 0;
@@ -64,7 +68,9 @@ class AlbumStore {
   TrackListView* m_pView = nullptr;
 
  private:
+  enum class State { NotRead, Loading, Read };
+
   std::string m_strAlbumPath;
-  bool m_bLoading = false;
+  State m_state = State::NotRead;
   bool m_bSaveAfterLoad = false;
 };

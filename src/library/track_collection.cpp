@@ -48,7 +48,11 @@ TrackCollection::TrackCollection(TracklistController& controller, PlatformHooks 
 }
 
 int TrackCollection::OnDropFiles(const DropList& drop) {
-  if (m_nDropGate == 0 || IsLoadingAlbum()) return 0;
+  if (m_nDropGate == 0) return 0;
+  if (!IsAlbumRead()) {
+    HoldDrop(drop);
+    return 0;
+  }
   WaitCursorGuard wait(m_hooks);
   m_nDropGate = 0;
   SetScanning(true);

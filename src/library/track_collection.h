@@ -21,9 +21,10 @@ class TrackCollection : public AlbumStore {
   TrackCollection(TracklistController& controller, PlatformHooks hooks,
                   std::string albumPath = kAlbumFileName);
 
-  // Handles a drop on the tracklist window and saves the album afterwards.
-  // Refused (0) while another drop is handled further down the call stack or
-  // while the album loads; 1 when handled.
+  // Handles a drop on the tracklist window and saves the album afterwards; 1
+  // when handled. Refused (0) while another drop is handled further down the
+  // call stack. Until the album file has been read, the drop is held (0) for
+  // TakeHeldDrops: added before or amid the load, it would be lost to it.
   int OnDropFiles(const DropList& drop);
   // Adds one file as a track, or every file below a folder. "." and "..",
   // and paths already in the album (exact bytes), add nothing.
@@ -46,8 +47,8 @@ class TrackCollection : public AlbumStore {
   // list items end up unselected.
   void RescanSelected();
 
-  // Drops on the main window that arrive while the album loads are held here
-  // and handed back, in order, once the load has ended.
+  // Drops that arrive before the album has been read are held here and
+  // handed back, in order, once the load has ended.
   void HoldDrop(DropList drop) { m_heldDrops.push_back(std::move(drop)); }
   std::vector<DropList> TakeHeldDrops();
 

@@ -11,6 +11,7 @@ class TrackListView {
   virtual void AppendItem(const std::string& text) = 0;
   virtual void InsertItem(int index, const std::string& text) = 0;
   virtual void DeleteItem(int index) = 0;
+  virtual void RemoveAllItems() = 0;
   // Selects or unselects one item; index -1 means every item.
   virtual void SetItemSelected(int index, bool selected) = 0;
   // Every selected index, ascending, however many there are.

@@ -105,8 +105,7 @@ void CTracklistDlg::OpenWindow(const DropList& pendingDrop) {
   ShowTrackInfo();
   m_pWindow->show();
   m_pWindow->raise();
-  if (pendingDrop.empty()) return;
-  if (OnDropFiles(pendingDrop) == 0 && IsLoadingAlbum()) HoldDrop(pendingDrop);
+  if (!pendingDrop.empty()) OnDropFiles(pendingDrop);
 }
 
 void CTracklistDlg::CloseWindow() {
@@ -182,7 +181,15 @@ void CTracklistDlg::SortAlbum(int command) {
 void CTracklistDlg::OnAdd() {
   if (!WindowExists()) return;
   const QString chosen = m_fileChooser(m_pWindow);
-  if (!chosen.isEmpty()) AddPath(PathBytes(chosen));
+  if (chosen.isEmpty()) return;
+  const std::string path = PathBytes(chosen);
+  // Added before the album has been read, the track would be emptied out by
+  // the load; it waits with the drops.
+  if (IsAlbumRead()) {
+    AddPath(path);
+  } else {
+    HoldDrop({path});
+  }
 }
 
 void CTracklistDlg::OnDelete() {

@@ -32,6 +32,7 @@ class CTracklistWindow : public QDialog, public TrackListView {
   void AppendItem(const std::string& text) override;
   void InsertItem(int index, const std::string& text) override;
   void DeleteItem(int index) override;
+  void RemoveAllItems() override { SetItems({}); }
   void SetItemSelected(int index, bool selected) override;
   std::vector<int> SelectedIndexes() const override;
   void ShowTrackInfo() override;

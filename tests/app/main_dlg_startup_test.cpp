@@ -1,4 +1,6 @@
+#include <QListView>
 #include <QMetaObject>
+#include <algorithm>
 #include <QSignalSpy>
 #include <QTest>
 #include <csignal>
@@ -8,6 +10,7 @@
 #include "controller_fixture.h"
 #include "dictionary_window.h"
 #include "session_end_watcher.h"
+#include "tracklist_ids.h"
 #include "tracklist_window.h"
 
 namespace {
@@ -59,6 +62,17 @@ class StartupTest : public ::testing::Test {
   template <typename F>
   void DuringTheLoad(F f) {
     QMetaObject::invokeMethod(m_dlg.get(), f, Qt::QueuedConnection);
+  }
+
+  // The tracklist's lines beside the album's display names.
+  std::pair<std::vector<std::string>, std::vector<std::string>> ListAndAlbum() {
+    std::pair<std::vector<std::string>, std::vector<std::string>> both;
+    const QAbstractItemModel& model = *m_dlg->TracklistDlg().Window()->List().model();
+    for (int i = 0; i < model.rowCount(); ++i) both.first.push_back(model.index(i, 0).data().toString().toStdString());
+    for (int i = 0; i < m_dlg->TracklistDlg().GetTrackCount(); ++i) {
+      both.second.push_back(m_dlg->TracklistDlg().GetTrack(i).m_strName);
+    }
+    return both;
   }
 
   // Changes album and dictionary in memory.
@@ -156,6 +170,39 @@ TEST_F(StartupTest, ADropDuringTheLoadIsAddedAfterItWithoutLosingALine) {
   EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 3);
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + third + "\n");
   EXPECT_TRUE(m_dlg->TracklistDlg().WindowExists());
+}
+
+// The tracklist works in the moment between the window showing and the album
+// being read; what it does then must not write the file the load will read.
+TEST_F(StartupTest, NothingWritesTheAlbumFileBeforeTheLoadHasReadIt) {
+  Start();
+  const std::string third = m_dir.Write("three.ogg", std::string("x"));
+  m_dlg->OnCommand(IDC_TRACKLIST);
+  m_dlg->TracklistDlg().OnSortCommand(ID_SORT_NAME);
+  m_dlg->TracklistDlg().OnDelete();
+  m_dlg->TracklistDlg().OnDropFiles({third});
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum);
+  m_dlg->OnTimer(IDT_LOADALBUM);
+  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 3);
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + third + "\n");
+}
+
+// The album timer ticking while a folder dropped on the tracklist is scanned
+// must not leave lines on screen that name no track (a Delete on one would
+// remove past the album's end).
+TEST_F(StartupTest, AFolderDropAcrossTheAlbumTimerKeepsListAndAlbumInStep) {
+  Start();
+  for (const char* name : {"tree/a.ogg", "tree/b.ogg", "tree/c.ogg"}) m_dir.Write(name, std::string("x"));
+  m_dlg->OnCommand(IDC_TRACKLIST);
+  QMetaObject::invokeMethod(m_dlg.get(), [this] { m_dlg->OnTimer(IDT_LOADALBUM); }, Qt::QueuedConnection);
+  m_dlg->TracklistDlg().OnDropFiles({m_dir.Write("first.ogg", std::string("x")), m_dir.File("tree")});
+  QCoreApplication::processEvents();
+  ASSERT_TRUE(m_dlg->IsAlbumLoaded());
+  const auto [list, album] = ListAndAlbum();
+  EXPECT_EQ(album.size(), 6u);
+  EXPECT_EQ(list, album);
+  const std::string saved = ReadText("default.alb");
+  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 6);
 }
 
 TEST_F(StartupTest, ADropOnTheMainWindowOpensTheTracklistAndIsIgnoredWhileItIsOpen) {

@@ -78,6 +78,8 @@ TEST_F(AlbumStoreTest, AMissingFileIsCreatedEmptyAndAnUncreatableOneEndsTheProgr
 }
 
 TEST_F(AlbumStoreTest, AnEmptyAlbumSavesAnEmptyFileAndAFailedSaveKeepsTheOldOne) {
+  dir.Write("default.alb", "");
+  album.LoadAlbum();
   dir.Write("default.alb", "old\n");
   EXPECT_EQ(album.SaveAlbum(), 1);
   EXPECT_EQ(Saved(), "");

@@ -36,8 +36,11 @@ Bytes Wave(const std::string& name, const std::string& genre) {
 
 class TracklistDlgTest : public testing::Test {
  protected:
+  // The album file has been read (empty), so drops and saves go through.
   TracklistDlgTest() : m_dlg(&m_controller, nullptr, m_dir.File("default.alb")) {
     m_controller.current = [this] { return m_dlg.GetCurrentIndex(); };
+    WriteAlbumFile("");
+    m_dlg.LoadAlbum();
   }
 
   std::string Add(const std::string& name, const Bytes& bytes) {

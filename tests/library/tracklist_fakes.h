@@ -39,6 +39,10 @@ class FakeListView : public TrackListView {
     items.erase(items.begin() + index);
     selected.erase(selected.begin() + index);
   }
+  void RemoveAllItems() override {
+    items.clear();
+    selected.clear();
+  }
   void SetItemSelected(int index, bool on) override {
     if (index < 0) {
       std::fill(selected.begin(), selected.end(), on);
