@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "line_breaks.h"
 #include "text_file.h"
 
 namespace {
@@ -73,11 +74,18 @@ LoadResult AlbumStore::LoadAlbum() {
   reader.Close();
   SetScanning(false);
   m_state = State::Read;
+  ReportLeftOut();
   if (m_bSaveAfterLoad) {
     m_bSaveAfterLoad = false;
     SaveAlbum();
   }
   return result;
+}
+
+void AlbumStore::ReportLeftOut() {
+  if (m_leftOut.empty()) return;
+  m_hooks.Message(LeftOutMessage(kAlbumFileName, m_leftOut));
+  m_leftOut.clear();
 }
 
 int AlbumStore::SaveAlbum() {

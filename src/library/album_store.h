@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "entry_array.h"
 #include "load_result.h"
@@ -60,6 +61,10 @@ class AlbumStore {
 
  protected:
   void SetScanning(bool on);
+  // Paths that could not become tracks because the album file cannot hold
+  // them are noted during a drop or the load and reported once at its end.
+  void NoteLeftOut(const std::string& path) { m_leftOut.push_back(path); }
+  void ReportLeftOut();
 
   EntryArray m_album;
   int m_nCurrent = -1;
@@ -73,4 +78,5 @@ class AlbumStore {
   std::string m_strAlbumPath;
   State m_state = State::NotRead;
   bool m_bSaveAfterLoad = false;
+  std::vector<std::string> m_leftOut;
 };

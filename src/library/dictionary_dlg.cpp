@@ -7,6 +7,7 @@
 #include "dictionary_window.h"
 #include "entry_removal.h"
 #include "entry_sort.h"
+#include "line_breaks.h"
 #include "path_parts.h"
 #include "screen_text.h"
 #include "wait_cursor.h"
@@ -111,8 +112,9 @@ void CDictionaryDlg::StoreEntry() {
   MediaEntry entry = Entries().GetAt(m_nCurrent);
   for (std::size_t i = 0; i < kFields.size(); ++i) {
     const QString typed = m_pWindow->Edit(kFields[i].id)->text();
-    // A text the user left alone keeps its bytes, whatever they encode.
-    if (typed != m_shownTexts[i]) entry.*kFields[i].text = typed.toStdString();
+    // A text the user left alone keeps its bytes, whatever they encode. The
+    // fields hold one line; a pasted line break becomes a space.
+    if (typed != m_shownTexts[i]) entry.*kFields[i].text = LineBreaksToSpaces(typed.toStdString());
   }
   Entries().SetAt(m_nCurrent, entry);
 }
@@ -172,6 +174,8 @@ int CDictionaryDlg::OnDropFiles(const std::vector<std::string>& drop) {
       AddFile(path);
     }
   }
+  if (!m_leftOut.empty()) m_hooks.Message(LeftOutMessage(kDictionaryFileName, m_leftOut));
+  m_leftOut.clear();
   SaveDictionary();
   m_nDropGuard = 1;
   return 1;
@@ -182,6 +186,11 @@ void CDictionaryDlg::AddFile(const std::string& path) {
   if (IsDotEntry(name)) return;
   if (fsys::IsFolder(path)) {
     ScanFolder(path);
+    return;
+  }
+  // A key holds one line of the file; with a line break it could not be kept.
+  if (HasLineBreak(name)) {
+    m_leftOut.push_back(path);
     return;
   }
   // Known only by exactly this name: the comparison lookups use.

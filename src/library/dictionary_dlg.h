@@ -63,7 +63,8 @@ class CDictionaryDlg : public QObject, public DictionaryStore {
   // Sorts the entries by key, byte by byte, keeping equal keys in order.
   void SortEntries();
   // Adds an entry for a file unless one has exactly its name; a folder is
-  // scanned instead.
+  // scanned instead. A name with a line break is left out, and the drop
+  // tells the user.
   void AddFile(const std::string& path);
   // AddFile for every item of a folder and, through it, of its subfolders,
   // dispatching messages between items. A folder reached again through
@@ -85,4 +86,5 @@ class CDictionaryDlg : public QObject, public DictionaryStore {
   std::array<QString, 6> m_shownTexts;  // as put into the fields
   int m_nScanDepth = 0;
   std::set<fsys::FolderIdentity> m_enteredFolders;  // during the outermost scan
+  std::vector<std::string> m_leftOut;  // files of this drop whose names hold a line break
 };

@@ -3,6 +3,7 @@
 #include <array>
 #include <utility>
 
+#include "line_breaks.h"
 #include "media_kind.h"
 #include "path_parts.h"
 #include "text_file.h"
@@ -61,8 +62,8 @@ int DictionaryStore::SaveDictionary() {
   if (writer.Open(m_strFilePath)) {
     for (int i = 0; i < m_dictionary.GetSize(); ++i) {
       const MediaEntry& record = m_dictionary.At(i);
-      writer.WriteLine(record.m_strFile);
-      for (auto text : kTextsInFileOrder) writer.WriteLine(record.*text);
+      writer.WriteLine(LineBreaksToSpaces(record.m_strFile));
+      for (auto text : kTextsInFileOrder) writer.WriteLine(LineBreaksToSpaces(record.*text));
     }
     if (writer.Commit()) return 1;
   }

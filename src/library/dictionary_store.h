@@ -25,7 +25,8 @@ class DictionaryStore {
   // Replaces the records by the file's. A missing file is created empty.
   LoadResult LoadDictionary();
   // Rewrites the file from the records; 1 when the new file is in place,
-  // 0 when the old one was kept (the user has been told).
+  // 0 when the old one was kept (the user has been told). A line break in a
+  // text is written as a space, so it cannot shift the lines after it.
   int SaveDictionary();
   // Copies the first record whose key equals the file name of track.m_strFile
   // (exact bytes) into track, keeping track.m_strFile; 1 on a match, else 0.
@@ -39,8 +40,10 @@ class DictionaryStore {
   // kind from the key's extension, the texts empty.
   static MediaEntry MakeRecord(const std::string& key);
 
- private:
+ protected:
   PlatformHooks m_hooks;
+
+ private:
   std::string m_strFilePath;
   EntryArray m_dictionary;
 };

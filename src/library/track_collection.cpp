@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "four_cc.h"
+#include "line_breaks.h"
 #include "media_kind.h"
 #include "path_parts.h"
 
@@ -64,6 +65,7 @@ int TrackCollection::OnDropFiles(const DropList& drop) {
     }
   }
   SetScanning(false);
+  ReportLeftOut();
   SaveAlbum();
   m_nDropGate = 1;
   return 1;
@@ -71,6 +73,11 @@ int TrackCollection::OnDropFiles(const DropList& drop) {
 
 void TrackCollection::AddPath(const std::string& path) {
   if (IsDotEntry(FileNamePart(path))) return;
+  // One path per line: a line break inside would split it in the album file.
+  if (HasLineBreak(path)) {
+    NoteLeftOut(path);
+    return;
+  }
   const fsys::PathKind kind = fsys::Examine(path);
   if (kind == fsys::PathKind::Folder) {
     ScanFolder(path);

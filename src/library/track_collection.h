@@ -27,7 +27,8 @@ class TrackCollection : public AlbumStore {
   // TakeHeldDrops: added before or amid the load, it would be lost to it.
   int OnDropFiles(const DropList& drop);
   // Adds one file as a track, or every file below a folder. "." and "..",
-  // and paths already in the album (exact bytes), add nothing.
+  // and paths already in the album (exact bytes), add nothing; a path with a
+  // line break is left out and reported at the end of the drop or load.
   void AddPath(const std::string& path) override;
   // AddPath for every entry of folder, dispatching messages between entries.
   // A folder already entered during the current scan (reached again through

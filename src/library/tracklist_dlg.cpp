@@ -4,6 +4,7 @@
 
 #include "entry_removal.h"
 #include "entry_sort.h"
+#include "line_breaks.h"
 #include "list_selection.h"
 #include "screen_text.h"
 #include "tracklist_ids.h"
@@ -183,6 +184,10 @@ void CTracklistDlg::OnAdd() {
   const QString chosen = m_fileChooser(m_pWindow);
   if (chosen.isEmpty()) return;
   const std::string path = PathBytes(chosen);
+  if (HasLineBreak(path)) {
+    m_hooks.Message(LeftOutMessage(kAlbumFileName, {path}));
+    return;
+  }
   // Added before the album has been read, the track would be emptied out by
   // the load; it waits with the drops.
   if (IsAlbumRead()) {

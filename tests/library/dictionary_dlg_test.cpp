@@ -83,6 +83,26 @@ TEST_F(DictionaryDlgTest, FileIsKnownOnlyByItsExactName) {
   EXPECT_EQ(Keys(), (std::vector<std::string>{"a.wav", "song.wav2", "A.WAV", "song.wav"}));
 }
 
+// Every record is seven lines: neither a pasted paragraph nor a file name with
+// a line break may shift the records after it.
+TEST_F(DictionaryDlgTest, NoLineBreakReachesTheFile) {
+  AddKeys({"a.wav", "b.wav"});
+  m_dlg.OpenWindow();
+  ClickLine(0);
+  Edit(IDC_DIC_COMMENT).setText(QStringLiteral("first\r\nsecond\nthird"));
+  m_dlg.OnDropFiles({m_dir.Write("bad\nname.wav", "x"), m_dir.Write("c.wav", "x")});
+  m_dlg.CloseWindow();
+  EXPECT_EQ(Keys(), (std::vector<std::string>{"a.wav", "b.wav", "c.wav"}));
+  EXPECT_EQ(m_dlg.Entries().At(0).m_strComment, "first second third");
+  ASSERT_EQ(m_messages.Texts().size(), 1);
+  EXPECT_TRUE(m_messages.Texts().first().contains(QStringLiteral("bad\\nname.wav")));
+  DictionaryStore reloaded({}, m_dir.File("default.dic"));
+  reloaded.LoadDictionary();
+  ASSERT_EQ(reloaded.GetSize(), 3);
+  EXPECT_EQ(reloaded.Entries().At(2).m_strFile, "c.wav");
+  EXPECT_EQ(reloaded.Entries().At(0).m_strComment, "first second third");
+}
+
 TEST_F(DictionaryDlgTest, DropDuringAnotherDropIsRefused) {
   m_dir.Write("drop/a.wav", "x");
   m_dir.Write("drop/b.wav", "x");

@@ -130,6 +130,20 @@ TEST_F(TrackCollectionTest, ADroppedFolderAddsEveryFileInListingOrderAndSaves) {
   EXPECT_EQ(ToText(ReadFileBytes(dir.File("default.alb"))), Lines(expected));
 }
 
+// The album file keeps one path per line; a path with a line break in it
+// would come back as two.
+TEST_F(TrackCollectionTest, PathsWithALineBreakAreLeftOutAndReportedOncePerDrop) {
+  const std::string good = dir.Write("drop/good.wav", "");
+  dir.Write("drop/bad\nname.wav", "");
+  dir.Write("drop/cr\r.wav", "");
+  tracks.OnDropFiles({dir.File("drop")});
+  EXPECT_EQ(Files(), std::vector<std::string>{good});
+  ASSERT_EQ(messages.size(), 1u);
+  EXPECT_NE(messages[0].find("drop/bad\\nname.wav"), std::string::npos);
+  EXPECT_NE(messages[0].find("drop/cr\\r.wav"), std::string::npos);
+  EXPECT_EQ(ToText(ReadFileBytes(dir.File("default.alb"))), Lines({good}));
+}
+
 TEST_F(TrackCollectionTest, APathIsADuplicateOnlyWhenItsBytesAreEqual) {
   tracks.OnDropFiles({dir.File("x/a.wav"), dir.File("x/a.wav")});
   tracks.OnDropFiles({dir.File("X/A.WAV"), dir.File("x/a.wav")});
