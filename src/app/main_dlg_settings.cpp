@@ -37,7 +37,9 @@ void CMainDlg::ApplySettings(const SettingsValues& values) {
   SetLit(IDC_CONTINUOUS, values.nOptionContinuous != 0);
   m_ptMain = Reachable(values.nMainX, values.nMainY, QSize(kMainWidth, kMainHeight));
   m_ptVideo = Reachable(values.nPlayX, values.nPlayY, QSize(MciWindow::kInitialWidth, 1));
-  m_dictionaryDlg.SetWindowPos(Reachable(values.nDictX, values.nDictY, QSize(1, 1)));
+  // The dictionary editor's size is known only once it opens; it checks its
+  // place against the screens then.
+  m_dictionaryDlg.SetWindowPos(QPoint(values.nDictX, values.nDictY));
   const QSize tracklistSize(values.nTlistSizeX, values.nTlistSizeY);
   m_tracklistDlg.SetWindowRect(QRect(Reachable(values.nTlistX, values.nTlistY, tracklistSize), tracklistSize));
   m_colorDlg.SetWindowPos(QPoint(values.nColorX, values.nColorY));

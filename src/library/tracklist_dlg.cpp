@@ -94,7 +94,7 @@ void CTracklistDlg::OpenWindow(const DropList& pendingDrop) {
   if (WindowExists()) return;
   m_pWindow = new CTracklistWindow(*this, m_pParent);
   m_pWindow->move(PlaceOnSomeScreen(GetWindowRect(), kDefaultWindowPos));
-  m_pWindow->resize(m_sizeWindow - m_sizeFrame);
+  m_pWindow->resize(m_sizeWindow);
   TrackListView* view = m_pWindow;
   AttachView(view);
   // The window also goes when its parent does; the album must not keep it.
@@ -112,9 +112,8 @@ void CTracklistDlg::OpenWindow(const DropList& pendingDrop) {
 void CTracklistDlg::CloseWindow() {
   if (!WindowExists()) return;
   CTracklistWindow* window = m_pWindow;
-  const QRect frame = window->frameGeometry();
-  m_sizeFrame = frame.size() - window->size();
-  SetWindowRect(frame);
+  // The same two things move() and resize() take when it opens again.
+  SetWindowRect(QRect(window->pos(), window->size()));
   AttachView(nullptr);
   m_pWindow = nullptr;
   window->hide();

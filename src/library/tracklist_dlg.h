@@ -43,8 +43,11 @@ class CTracklistDlg : public QObject, public TrackCollection {
   // the close box, and the main window's Exit).
   void CloseWindow();
 
-  // The window's rectangle in screen pixels, frame included, as recorded on
-  // closing and applied on opening (10, 10, 250 x 375 until told otherwise).
+  // Where the window's frame has its top-left corner and how large the window
+  // is inside the frame, in screen pixels, as recorded on closing and applied
+  // on opening (10, 10, 250 x 375 until told otherwise). The size leaves the
+  // frame out because the window manager adds the frame only after the window
+  // shows: a size with the frame could not be applied as it was recorded.
   QRect GetWindowRect() const { return QRect(m_ptWindow, m_sizeWindow); }
   void SetWindowRect(const QRect& rect);
 
@@ -79,6 +82,5 @@ class CTracklistDlg : public QObject, public TrackCollection {
   QPointer<CTracklistWindow> m_pWindow;
   QPoint m_ptWindow{10, 10};
   QSize m_sizeWindow{250, 375};
-  QSize m_sizeFrame{0, 0};  // what the window manager's frame adds, once known
   FileChooser m_fileChooser;
 };

@@ -209,21 +209,6 @@ TEST_F(TracklistDlgTest, ControlsFollowTheWindowEdges) {
   }
 }
 
-TEST_F(TracklistDlgTest, ClosingRecordsTheRectangleAndOpeningAppliesIt) {
-  m_dlg.SetWindowRect(QRect(40, 50, 300, 320));
-  m_dlg.OpenWindow();
-  EXPECT_EQ(m_dlg.Window()->pos(), QPoint(40, 50));
-  // The window rectangle includes the frame; the first opening cannot know it yet.
-  const QSize frame = m_dlg.Window()->frameGeometry().size() - m_dlg.Window()->size();
-  m_dlg.Window()->move(60, 70);
-  m_dlg.Window()->resize(350, 330);
-  m_dlg.Window()->reject();
-  EXPECT_FALSE(m_dlg.WindowExists());
-  EXPECT_EQ(m_dlg.GetWindowRect(), QRect(QPoint(60, 70), QSize(350, 330) + frame));
-  m_dlg.OpenWindow();
-  EXPECT_EQ(m_dlg.Window()->frameGeometry(), m_dlg.GetWindowRect());
-}
-
 TEST_F(TracklistDlgTest, InfoFieldsAndToolTipsDescribeTheCaretTrack) {
   m_dlg.OpenWindow();
   EXPECT_EQ(m_dlg.ToolTipText(IDC_TL_SORT), "");  // an empty list has no caret
