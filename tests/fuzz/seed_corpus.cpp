@@ -45,6 +45,16 @@ int main(int argc, char** argv) {
                           .Chunk("LIST", InfoList(tags))
                           .Build());
   Save(waves, "truncated", RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).Chunk("data", SampleBytes(30)).TruncateTo(60).Build());
+  Save(waves, "huge-sizes", RiffBuilder()
+                                .Chunk("data", Bytes{}, {.DeclaredSize = 0xFFFFFFFF})
+                                .Raw(ToBytes("LIST\xff\xff\xff\xffINFOINAM\xff\xff\xff\xff"))
+                                .Build());
+  Save(waves, "late-data", RiffBuilder()
+                               .Chunk("fmt ", PcmFormat(2, 44100, 16))
+                               .Chunk("bext", Bytes(120, 0))
+                               .Chunk("data", SampleBytes(20))
+                               .Chunk("LIST", InfoList(tags))
+                               .Build());
   Save(mp3s, "tagged", Mp3WithId3v1({.Title = "Title", .Artist = "Artist", .Year = "1999", .Genre = 17}, 300));
   Save(mp3s, "spaces", Id3v1Block({.Title = "T", .Fill = ' '}));
   return 0;
