@@ -135,7 +135,10 @@ void CMainDlg::ShowTrackLamps(const MediaEntry& track) {
 
 void CMainDlg::OpenCurrentTrack() {
   const MediaEntry track = m_tracklistDlg.GetCurrentTrack();
-  if (m_tracklistDlg.GetTrackCount() > 0) {
+  // An index that names no track (none chosen yet, or its track deleted)
+  // has no path to open; the medium that is open stays, as with no album.
+  const int current = m_tracklistDlg.GetCurrentIndex();
+  if (current >= 0 && current < m_tracklistDlg.GetTrackCount()) {
     ShowTrackLamps(track);
     // The whole path is opened, however long it is.
     m_hMciWnd->Open(track.m_strFile);

@@ -8,7 +8,9 @@ std::optional<int> NextTrackIndex(int count, int current, PlayModes modes, const
   if (count <= 0 || !modes.continuous) {
     return std::nullopt;
   }
-  if (modes.loop) {
+  // Loop repeats the current track; with none there is nothing to repeat and
+  // the album starts as it would without Loop.
+  if (modes.loop && current >= 0) {
     return current;
   }
   if (modes.random) {

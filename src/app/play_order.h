@@ -19,9 +19,9 @@ inline constexpr std::int32_t kRandomRange = 32768;
 int RandomIndex(std::int32_t r, int n);
 
 // What follows the current track at its end or on Skip to end: nothing
-// without Continuous or with an empty album; the same track with Loop; a
-// random one with Random (draw gives 0-32767); else the next, the first
-// after the last and after none (current -1).
+// without Continuous or with an empty album; the same track with Loop (when
+// there is one: current is not -1); a random one with Random (draw gives
+// 0-32767); else the next, the first after the last and after none.
 std::optional<int> NextTrackIndex(int count, int current, PlayModes modes, const std::function<std::int32_t()>& draw);
 
 // What Rewind goes back to: nothing from the first track or with none

@@ -55,6 +55,8 @@ int QtMciWindow::Open(const std::string& path) {
   // A timer that fires while a medium loads must not replace the player the
   // loading waits on.
   if (m_bOpening) return 0;
+  // An empty path names no medium: there is nothing to wait for.
+  if (path.empty()) return 0;
   Close();
   CreatePlayer();
   m_strPath = QFile::decodeName(QByteArray::fromStdString(path));

@@ -51,6 +51,21 @@ INSTANTIATE_TEST_SUITE_P(Modes, FollowTest,
                                            FollowCase{"RandomOfOne", 1, {true, false, true}, 0, 0, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Every run starts with no current track; Loop then has no track to repeat,
+// and a path that names no medium is never opened (the real playback window
+// would wait for it in vain).
+TEST_F(PlaybackTest, SkipToEndWithLoopAndNoCurrentTrackStartsTheAlbum) {
+  AddTracks({1200, 1200});
+  SetModes(true, true, false);
+  m_dlg->OnCommand(IDC_END);
+  EXPECT_EQ(Current(), 0);
+  EXPECT_THAT(Calls(), Contains("open /music/t0.wav"));
+  m_mci->ClearCalls();
+  m_dlg->TracklistDlg().SetCurrentIndex(-1);
+  m_dlg->OpenCurrentTrack();
+  EXPECT_THAT(Calls(), Not(Contains("open ")));
+}
+
 // Rewind to beginning: within the first second it goes to the previous track.
 struct RewindCase {
   const char* name;
