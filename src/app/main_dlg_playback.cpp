@@ -134,6 +134,11 @@ void CMainDlg::ShowTrackLamps(const MediaEntry& track) {
 }
 
 void CMainDlg::OpenCurrentTrack() {
+  // The tracklist can call before the playback window has been made.
+  if (!m_hMciWnd) {
+    m_trackDisplay->Redraw();
+    return;
+  }
   const MediaEntry track = m_tracklistDlg.GetCurrentTrack();
   // An index that names no track (none chosen yet, or its track deleted)
   // has no path to open; the medium that is open stays, as with no album.
