@@ -251,6 +251,7 @@ class CMainDlg : public QWidget,
   void BeginDrag(QMouseEvent* event);
   void DragThumb(int cursorX);
   void EndThumbDrag();
+  void EndUnfinishedThumbDrag();
 
   // Tooltips (main_dlg_tips.cpp).
   int ControlId(const QObject* control) const;

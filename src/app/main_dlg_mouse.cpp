@@ -67,6 +67,15 @@ void CMainDlg::mouseReleaseEvent(QMouseEvent* event) {
   }
 }
 
+// The release of a thumb drag can go astray: a message box that opens
+// mid-drag takes it, or the window loses the pointer grab. Once the button is
+// found up, the drag ends as a release would have ended it.
+void CMainDlg::EndUnfinishedThumbDrag() {
+  if (m_bDragSlider && !(QGuiApplication::mouseButtons() & Qt::LeftButton)) {
+    EndThumbDrag();
+  }
+}
+
 void CMainDlg::EndThumbDrag() {
   m_bDragSlider = 0;
   if (m_nDragPosition == kNoDragPosition || !m_hMciWnd) {

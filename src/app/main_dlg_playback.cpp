@@ -157,6 +157,7 @@ void CMainDlg::OpenCurrentTrack() {
 }
 
 void CMainDlg::OnNotifyPos(int positionMs) {
+  EndUnfinishedThumbDrag();
   const int s = positionMs / 1000;
   const int t = positionMs / m_nMsPerPixel;
   m_nPosition = s;

@@ -77,6 +77,24 @@ TEST_F(MainWindowTest, ReleasingTheThumbReplaysWhenPlayIsLit) {
   EXPECT_EQ(calls, (std::vector<std::string>{"seek 10000", "play"}));
 }
 
+// A box that opens mid-drag takes the release; the thumb must not stay stuck
+// to the pointer once the button is up.
+TEST_F(MainWindowTest, AThumbDragWhoseReleaseWentAstrayEndsAtTheNextNotification) {
+  window.SetSliderScale(kLengthMs);
+  QTest::mousePress(Handle(), Qt::LeftButton, {}, kOnThumb);
+  QTest::mouseMove(Handle(), kOnThumb + QPoint(10, 0));
+  QWidget box;
+  box.setWindowModality(Qt::ApplicationModal);
+  box.show();
+  QTest::mouseRelease(Handle(), Qt::LeftButton, {}, kOnThumb + QPoint(10, 0));
+  ASSERT_TRUE(window.IsDraggingSlider());  // the window never heard the release
+  box.hide();
+  window.OnNotifyPos(30000);
+  EXPECT_FALSE(window.IsDraggingSlider());
+  window.OnNotifyPos(31000);
+  EXPECT_EQ(Crop(Grab(), kStatusRect), StatusShowing(31));
+}
+
 // A click on the thumb that does not move it leaves playback where it is.
 TEST_F(MainWindowTest, ClickOnTheThumbDoesNotSeek) {
   window.SetSliderScale(kLengthMs);
