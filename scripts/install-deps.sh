@@ -8,8 +8,10 @@ packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev libegl-dev libfontconfig-dev
-  # playback back end: WAVE, MP3, AVI, MPEG and QuickTime files
-  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav gstreamer1.0-tools
+  # playback back end: WAVE, MP3, AVI, MPEG and QuickTime files, and FLAC, Ogg, Opus, AAC, WMA,
+  # MP4, Matroska and WebM
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-plugins-ugly gstreamer1.0-libav
+  gstreamer1.0-tools
   # tests and benchmarks
   googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth xdotool imagemagick sox libsox-fmt-all fonts-dejavu-core openbox

@@ -4,10 +4,13 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 10> kAudioExtensions = {"au",  "ra",  "mid", "mp2",  "mp3",
-                                                               "rmi", "snd", "wav", "aifc", "aiff"};
-constexpr std::array<std::string_view, 9> kVideoExtensions = {"ram", "dat", "avi", "m1v", "mov",
-                                                              "mpg", "mpe", "mpeg", "qt"};
+// The first rows are the kinds of the first media players; today's files follow.
+constexpr std::array<std::string_view, 17> kAudioExtensions = {
+    "au", "ra", "mid", "mp2", "mp3", "rmi", "snd", "wav", "aifc", "aiff",
+    "flac", "ogg", "oga", "opus", "m4a", "aac", "wma"};
+constexpr std::array<std::string_view, 15> kVideoExtensions = {
+    "ram", "dat", "avi", "m1v", "mov", "mpg", "mpe", "mpeg", "qt",
+    "mp4", "m4v", "mkv", "webm", "ogv", "wmv"};
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
