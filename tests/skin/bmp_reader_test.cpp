@@ -38,50 +38,6 @@ Bytes Bmp(int width, int height, int bits, const Bytes& palette, const Bytes& ro
 
 PixelBuffer Read(const Bytes& file) { return ReadBmp(file.data(), file.size()); }
 
-constexpr ColorTriple kBlack{0, 0, 0};
-constexpr ColorTriple kWhite{255, 255, 255};
-
-TEST(ReadBmp, OneBitPixelsAreBlackForZeroAndWhiteForOneWhateverThePalette) {
-  // 10 x 2, bottom-up: the stored first row is the picture's last.
-  const Bytes palette{0, 0, 255, 0, 255, 0, 0, 0};  // red, blue: ignored
-  const Bytes rows{0b10000000, 0b01000000, 0, 0,    // bottom row: x = 0 and x = 9
-                   0b01000000, 0b00000000, 0, 0};   // top row: x = 1
-  const PixelBuffer pixels = Read(Bmp(10, 2, 1, palette, rows));
-  ASSERT_EQ(pixels.Width(), 10);
-  ASSERT_EQ(pixels.Height(), 2);
-  EXPECT_EQ(pixels.Pixel(1, 0), kWhite);
-  EXPECT_EQ(pixels.Pixel(0, 0), kBlack);
-  EXPECT_EQ(pixels.Pixel(0, 1), kWhite);
-  EXPECT_EQ(pixels.Pixel(9, 1), kWhite);
-  EXPECT_EQ(pixels.Pixel(8, 1), kBlack);
-}
-
-TEST(ReadBmp, PalettePixelsOfFourAndEightBitsTakeTheirPaletteColours) {
-  const Bytes palette{10, 20, 30, 0, 40, 50, 60, 0};  // (30,20,10), (60,50,40)
-  const PixelBuffer four = Read(Bmp(3, 1, 4, palette, {0x01, 0x00, 0, 0}));
-  ASSERT_EQ(four.Width(), 3);
-  EXPECT_EQ(four.Pixel(0, 0), (ColorTriple{30, 20, 10}));
-  EXPECT_EQ(four.Pixel(1, 0), (ColorTriple{60, 50, 40}));
-  EXPECT_EQ(four.Pixel(2, 0), (ColorTriple{30, 20, 10}));
-  // An index past a short palette reads as black.
-  const PixelBuffer eight = Read(Bmp(2, 1, 8, palette, {1, 7, 0, 0}));
-  ASSERT_EQ(eight.Width(), 2);
-  EXPECT_EQ(eight.Pixel(0, 0), (ColorTriple{60, 50, 40}));
-  EXPECT_EQ(eight.Pixel(1, 0), kBlack);
-}
-
-TEST(ReadBmp, TrueColourRowsArePaddedAndANegativeHeightIsTopDown) {
-  // 1 x 2 at 24 bits: three bytes (blue, green, red) and one of padding a row.
-  const Bytes rows{1, 2, 3, 0, 4, 5, 6, 0};
-  const PixelBuffer bottomUp = Read(Bmp(1, 2, 24, {}, rows));
-  ASSERT_EQ(bottomUp.Height(), 2);
-  EXPECT_EQ(bottomUp.Pixel(0, 0), (ColorTriple{6, 5, 4}));
-  EXPECT_EQ(bottomUp.Pixel(0, 1), (ColorTriple{3, 2, 1}));
-  const PixelBuffer topDown = Read(Bmp(1, -2, 24, {}, rows));
-  ASSERT_EQ(topDown.Height(), 2);
-  EXPECT_EQ(topDown.Pixel(0, 0), (ColorTriple{3, 2, 1}));
-}
-
 TEST(ReadBmp, DamagedOrUnknownFilesGiveAnEmptyBuffer) {
   const Bytes good = Bmp(2, 2, 24, {}, Bytes(16, 7));
   ASSERT_FALSE(Read(good).IsEmpty());
