@@ -9,75 +9,71 @@
 namespace {
 
 constexpr ColorTriple kColour{200, 100, 50};
+constexpr ColorTriple kWhite{255, 255, 255};
 
 struct Point {
-  int x, y;
+  int x = -1, y = -1;
 };
 
-bool OnGlyph(int x, int y) { return LoadSkinBitmap(IDB_GLYPH_HOME).Pixel(x, y) == ColorTriple{255, 255, 255}; }
+// A pixel on the home glyph, and one off it where the two narrow faces differ.
+struct Probe {
+  Point onGlyph, offGlyph;
+};
 
-// A pixel on the home glyph, and one off it where the two faces differ.
-Point FindPixel(bool onGlyph) {
-  const PixelBuffer face = LoadSkinBitmap(IDB_FACE_NARROW);
-  const PixelBuffer pressed = LoadSkinBitmap(IDB_FACE_NARROW_PRESSED);
-  for (int y = 0; y < face.Height(); ++y) {
-    for (int x = 0; x < face.Width(); ++x) {
-      if (onGlyph ? OnGlyph(x, y) : !OnGlyph(x, y) && face.Pixel(x, y) != pressed.Pixel(x, y)) {
-        return {x, y};
+const Probe& HomeProbe() {
+  static const Probe probe = [] {
+    const PixelBuffer glyph = LoadSkinBitmap(IDB_GLYPH_HOME);
+    const PixelBuffer face = LoadSkinBitmap(IDB_FACE_NARROW);
+    const PixelBuffer pressed = LoadSkinBitmap(IDB_FACE_NARROW_PRESSED);
+    Probe found;
+    for (int y = 0; y < face.Height(); ++y) {
+      for (int x = 0; x < face.Width(); ++x) {
+        const bool on = glyph.Pixel(x, y) == kWhite;
+        if (on && found.onGlyph.x < 0) found.onGlyph = {x, y};
+        if (!on && face.Pixel(x, y) != pressed.Pixel(x, y) && found.offGlyph.x < 0) found.offGlyph = {x, y};
       }
     }
-  }
-  ADD_FAILURE() << "the home button has no such pixel";
-  return {0, 0};
+    return found;
+  }();
+  return probe;
 }
 
-class SkinButtonTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    button.resize(16, 15);
-    ASSERT_EQ(button.LoadBitmaps(IDB_FACE_NARROW, IDB_FACE_NARROW_PRESSED, IDB_GLYPH_HOME), 1);
-    button.SetColor(kColour);
-  }
-
-  ColorTriple GlyphPixel() {
-    const Point p = FindPixel(true);
-    return Grab(button).Pixel(p.x, p.y);
-  }
-  ColorTriple FacePixel() {
-    const Point p = FindPixel(false);
-    return Grab(button).Pixel(p.x, p.y);
-  }
-  static ColorTriple FacePixelOf(int face) {
-    const Point p = FindPixel(false);
-    return LoadSkinBitmap(face).Pixel(p.x, p.y);
-  }
-
-  CSkinButton button;
+struct StateCase {
+  const char* name;
+  int lit;
+  bool held;
+  int pressedFace;  // 0: the button has none
+  ColorTriple glyph;
+  int faceShown;
 };
 
-TEST_F(SkinButtonTest, LitAndNotHeldShowsAFullColourGlyphOnTheFace) {
-  button.SetLit(1);
-  EXPECT_EQ(GlyphPixel(), kColour);
-  EXPECT_EQ(FacePixel(), FacePixelOf(IDB_FACE_NARROW));
+class SkinButtonStateTest : public ::testing::TestWithParam<StateCase> {};
+
+TEST_P(SkinButtonStateTest, ShowsTheFaceAndGlyphColourOfItsState) {
+  const StateCase& c = GetParam();
+  const Probe& probe = HomeProbe();
+  ASSERT_TRUE(probe.onGlyph.x >= 0 && probe.offGlyph.x >= 0) << "the home button has no such pixels";
+  CSkinButton button;
+  button.resize(16, 15);
+  ASSERT_EQ(button.LoadBitmaps(IDB_FACE_NARROW, c.pressedFace, IDB_GLYPH_HOME), 1);
+  button.SetColor(kColour);
+  button.SetLit(c.lit);
+  button.setDown(c.held);
+  const PixelBuffer shown = Grab(button);
+  EXPECT_EQ(shown.Pixel(probe.onGlyph.x, probe.onGlyph.y), c.glyph);
+  EXPECT_EQ(shown.Pixel(probe.offGlyph.x, probe.offGlyph.y),
+            LoadSkinBitmap(c.faceShown).Pixel(probe.offGlyph.x, probe.offGlyph.y));
 }
 
-TEST_F(SkinButtonTest, UnlitAndHeldShowsAFullColourGlyphOnThePressedFace) {
-  button.setDown(true);
-  EXPECT_EQ(GlyphPixel(), kColour);
-  EXPECT_EQ(FacePixel(), FacePixelOf(IDB_FACE_NARROW_PRESSED));
-}
-
-TEST_F(SkinButtonTest, UnlitAndNotHeldShowsTheGlyphAtHalfColour) {
-  EXPECT_EQ(GlyphPixel(), DimColor(kColour, 2));
-  EXPECT_EQ(FacePixel(), FacePixelOf(IDB_FACE_NARROW));
-}
-
-TEST_F(SkinButtonTest, WithoutAPressedFaceItKeepsItsFaceWhileHeld) {
-  ASSERT_EQ(button.LoadBitmaps(IDB_FACE_NARROW, 0, IDB_GLYPH_HOME), 1);
-  button.setDown(true);
-  EXPECT_EQ(GlyphPixel(), kColour);
-  EXPECT_EQ(FacePixel(), FacePixelOf(IDB_FACE_NARROW));
-}
+INSTANTIATE_TEST_SUITE_P(
+    States, SkinButtonStateTest,
+    ::testing::Values(StateCase{"LitShowsTheFullColour", 1, false, IDB_FACE_NARROW_PRESSED, kColour, IDB_FACE_NARROW},
+                      StateCase{"HeldShowsTheFullColourOnThePressedFace", 0, true, IDB_FACE_NARROW_PRESSED, kColour,
+                                IDB_FACE_NARROW_PRESSED},
+                      StateCase{"UnlitShowsHalfTheColour", 0, false, IDB_FACE_NARROW_PRESSED,
+                                ColorTriple{100, 50, 25}, IDB_FACE_NARROW},
+                      StateCase{"HeldWithoutAPressedFaceKeepsItsFace", 0, true, 0, kColour, IDB_FACE_NARROW}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // Counts the paintings, to tell an immediate repaint from none.
 class CountingButton : public CSkinButton {
@@ -104,7 +100,8 @@ TEST(SkinButton, SetLitBeforeTheFirstDrawingOnlyStoresTheState) {
   button.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
   EXPECT_TRUE(button.HasBeenDrawn());
-  const Point p = FindPixel(true);
+  const Point p = HomeProbe().onGlyph;
+  ASSERT_GE(p.x, 0);
   EXPECT_EQ(Grab(button).Pixel(p.x, p.y), kColour);
 
   // Once drawn, a change repaints at once, with no event loop in between.
@@ -122,6 +119,7 @@ TEST(SkinButton, ReportsBitmapsThatCannotBeLoaded) {
   EXPECT_EQ(Grab(button), LoadSkinBitmap(IDB_FACE_NARROW));
 }
 
+// One helper serves every skin control.
 TEST(SkinButton, ItsTipTextIsAlsoItsAccessibleName) {
   CSkinButton button;
   button.SetTipText("Rewind to beginning");
