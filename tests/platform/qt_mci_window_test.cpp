@@ -132,9 +132,4 @@ TEST_F(QtMciWindowTest, TakesTheSizeOfAVideo) {
   EXPECT_TRUE(QTest::qWaitFor([this] { return mci->size() == QSize(64, 48); }, 5000)) << mci->height();
 }
 
-TEST_F(QtMciWindowTest, IsAnOwnedTopLevelWindowPlacedAtCreation) {
-  EXPECT_TRUE(mci->isWindow() && mci->parentWidget() == &owner && !mci->isVisible());
-  EXPECT_EQ(mci->geometry(), QRect(30, 40, QtMciWindow::kInitialWidth, 0));
-}
-
 }  // namespace
