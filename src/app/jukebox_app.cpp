@@ -1,11 +1,50 @@
 #include "jukebox_app.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QEvent>
+#include <cstdio>
 
+#include "external_files.h"
+#include "folder_jukebox.h"
 #include "font_warm_up.h"
 #include "main_dlg.h"
+#include "mpris_service.h"
 #include "qt_profile_store.h"
+#include "screen_text.h"
 #include "session_end_watcher.h"
+
+namespace {
+
+constexpr int kHandOverFailedStatus = 1;
+
+DropList ToDrop(const QStringList& files) {
+  DropList drop;
+  for (const QString& file : files) drop.push_back(PathBytes(file));
+  return drop;
+}
+
+// Runs `work` once, after the window's first paint has been handled.
+class CAfterFirstPaint : public QObject {
+ public:
+  CAfterFirstPaint(QWidget& window, std::function<void()> work) : m_work(std::move(work)) {
+    window.installEventFilter(this);
+  }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && m_work) {
+      watched->removeEventFilter(this);
+      QMetaObject::invokeMethod(this, std::exchange(m_work, {}), Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> m_work;
+};
+
+}  // namespace
 
 // A skinned window places itself on the screen, which native Wayland does
 // not allow; XWayland does, so it is preferred when the session offers it.
@@ -39,8 +78,18 @@ void CJukeboxApp::SetUpApplication() {
 
 int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
   SetUpApplication();
+  const QStringList files = CommandLineFiles(QCoreApplication::arguments());
+  CFolderJukebox folder(QDir::currentPath());
+  folder.StartClaim();
 
   CMainDlg mainDlg;
+  // A jukebox already runs in this folder: it takes the files and shows
+  // itself; this one ends before its window ever shows.
+  if (!folder.Claimed()) {
+    if (folder.HandOver(files)) return 0;
+    std::fprintf(stderr, "velmora: a jukebox runs in this folder but does not answer\n");
+    return kHandOverFailedStatus;
+  }
   mainDlg.SetProfileStore(std::make_unique<QtProfileStore>());
   QObject::connect(&mainDlg, &CMainDlg::finished, &application, [](int result) { QCoreApplication::exit(result); });
 
@@ -62,6 +111,18 @@ int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
   if (terminated) {
     return 0;
   }
+  // Files from the command line or a later start join the album as a drop
+  // on the main window does, held until the album has loaded.
+  AddExternalFiles(mainDlg, ToDrop(files));
+  folder.SetFilesHandler([&mainDlg](const QStringList& handed) {
+    AddExternalFiles(mainDlg, ToDrop(handed));
+    mainDlg.showNormal();
+    mainDlg.raise();
+    mainDlg.activateWindow();
+  });
+  // The desktop's media controls find the jukebox once it has painted.
+  CMprisService mpris(mainDlg);
+  CAfterFirstPaint registerOnBus(mainDlg, [&mpris] { mpris.Register(); });
   // The first paint needs the fonts: waiting for the warm-up costs less than
   // a second reading of the configuration beside it.
   fonts.Finish();

@@ -1,0 +1,194 @@
+#include "mpris_player.h"
+
+#include <QDBusObjectPath>
+#include <QFileInfo>
+#include <QUrl>
+#include <algorithm>
+#include <cstdlib>
+
+#include "control_ids.h"
+#include "external_files.h"
+#include "main_dlg.h"
+#include "screen_text.h"
+#include "skin_button.h"
+
+namespace {
+
+constexpr qint64 kUsPerMs = 1000;
+// A position further than this from where playback would have taken it
+// since the last look was moved by a seek.
+constexpr qint64 kSeekJumpUs = 1500 * kUsPerMs;
+const QString kNoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
+
+QStringList OneText(const std::string& bytes) {
+  return bytes.empty() ? QStringList() : QStringList{ScreenText(bytes)};
+}
+
+}  // namespace
+
+CMprisPlayer::CMprisPlayer(CMainDlg& mainDlg, QObject* parent) : QObject(parent), m_mainDlg(mainDlg) {
+  m_lastProperties = ChangingProperties();
+  m_sinceLastPoll.start();
+}
+
+void CMprisPlayer::Command(int id) {
+  m_mainDlg.OnCommand(id);
+  Poll();
+}
+
+void CMprisPlayer::Play() { Command(IDC_PLAY); }
+
+// The Pause button pauses and resumes; the desktop's Pause only pauses.
+void CMprisPlayer::Pause() {
+  if (PlaybackStatus() == QStringLiteral("Playing")) Command(IDC_PAUSE);
+}
+
+void CMprisPlayer::PlayPause() { Command(PlaybackStatus() == QStringLiteral("Stopped") ? IDC_PLAY : IDC_PAUSE); }
+
+void CMprisPlayer::Stop() { Command(IDC_STOP); }
+
+void CMprisPlayer::Next() { Command(IDC_END); }
+
+void CMprisPlayer::Previous() { Command(IDC_HOME); }
+
+void CMprisPlayer::SeekTo(qint64 positionUs) {
+  MciWindow* playback = m_mainDlg.GetMciWindow();
+  if (!CanSeek()) return;
+  const qint64 lengthUs = qint64{playback->GetLength()} * kUsPerMs;
+  // Past the end is the next track, as the desktop expects.
+  if (positionUs > lengthUs) {
+    Next();
+    return;
+  }
+  playback->Seek(static_cast<int>(std::max<qint64>(positionUs, 0) / kUsPerMs));
+  m_mainDlg.ResumeState();
+  Poll();
+  emit seeked(Position());
+}
+
+void CMprisPlayer::Seek(qint64 offsetUs) { SeekTo(Position() + offsetUs); }
+
+void CMprisPlayer::SetPosition(const QString& trackId, qint64 positionUs) {
+  if (trackId == TrackId() && positionUs >= 0) SeekTo(positionUs);
+}
+
+void CMprisPlayer::OpenUri(const QString& uri) {
+  const QUrl url(uri);
+  if (!url.isLocalFile()) return;
+  m_strPendingPlay = PathBytes(url.toLocalFile());
+  AddExternalFiles(m_mainDlg, {m_strPendingPlay});
+  Poll();
+}
+
+void CMprisPlayer::Raise() {
+  m_mainDlg.showNormal();
+  m_mainDlg.raise();
+  m_mainDlg.activateWindow();
+}
+
+void CMprisPlayer::Quit() { m_mainDlg.OnCommand(IDC_EXIT); }
+
+QString CMprisPlayer::PlaybackStatus() const {
+  if (m_mainDlg.Button(IDC_STOP)->GetLit() || !m_mainDlg.Button(IDC_PLAY)->GetLit()) return QStringLiteral("Stopped");
+  return m_mainDlg.Button(IDC_PAUSE)->GetLit() ? QStringLiteral("Paused") : QStringLiteral("Playing");
+}
+
+QString CMprisPlayer::LoopStatus() const {
+  if (m_mainDlg.Button(IDC_LOOP)->GetLit()) return QStringLiteral("Track");
+  return m_mainDlg.Button(IDC_CONTINUOUS)->GetLit() ? QStringLiteral("Playlist") : QStringLiteral("None");
+}
+
+// Each mode is set by its own button's command, only where it must change.
+void CMprisPlayer::SetLoopStatus(const QString& status) {
+  const bool loop = status == QStringLiteral("Track");
+  const bool continuous = status == QStringLiteral("Playlist") || (loop && m_mainDlg.Button(IDC_CONTINUOUS)->GetLit());
+  if ((m_mainDlg.Button(IDC_LOOP)->GetLit() != 0) != loop) m_mainDlg.OnCommand(IDC_LOOP);
+  if ((m_mainDlg.Button(IDC_CONTINUOUS)->GetLit() != 0) != continuous) m_mainDlg.OnCommand(IDC_CONTINUOUS);
+  Poll();
+}
+
+bool CMprisPlayer::Shuffle() const { return m_mainDlg.Button(IDC_RANDOM)->GetLit() != 0; }
+
+void CMprisPlayer::SetShuffle(bool on) {
+  if (Shuffle() != on) Command(IDC_RANDOM);
+}
+
+QString CMprisPlayer::TrackId() const {
+  const int current = m_mainDlg.TracklistDlg().GetCurrentIndex();
+  if (current < 0 || current >= m_mainDlg.TracklistDlg().GetTrackCount()) return kNoTrack;
+  return QStringLiteral("/org/velmora/track/%1").arg(current);
+}
+
+QVariantMap CMprisPlayer::Metadata() const {
+  QVariantMap metadata;
+  metadata.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(TrackId())));
+  if (TrackId() == kNoTrack) return metadata;
+  const MediaEntry track = m_mainDlg.TracklistDlg().GetCurrentTrack();
+  const QString path = QFile::decodeName(QByteArray::fromStdString(track.m_strFile));
+  metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(path).toString());
+  // A track without texts is known by its file name, as in the tracklist.
+  metadata.insert(QStringLiteral("xesam:title"),
+                  track.m_strName.empty() ? QFileInfo(path).fileName() : ScreenText(track.m_strName));
+  metadata.insert(QStringLiteral("xesam:artist"), OneText(track.m_strArtist));
+  metadata.insert(QStringLiteral("xesam:genre"), OneText(track.m_strGenre));
+  metadata.insert(QStringLiteral("xesam:comment"), OneText(track.m_strComment));
+  if (const MciWindow* playback = m_mainDlg.GetMciWindow(); playback != nullptr && playback->GetLength() > 0)
+    metadata.insert(QStringLiteral("mpris:length"), qint64{playback->GetLength()} * kUsPerMs);
+  return metadata;
+}
+
+qint64 CMprisPlayer::Position() const {
+  const MciWindow* playback = m_mainDlg.GetMciWindow();
+  return playback == nullptr ? 0 : qint64{std::max(playback->GetPosition(), 0)} * kUsPerMs;
+}
+
+bool CMprisPlayer::CanGoNext() const { return m_mainDlg.TracklistDlg().GetTrackCount() > 0; }
+bool CMprisPlayer::CanGoPrevious() const { return CanGoNext(); }
+bool CMprisPlayer::CanPlay() const { return m_mainDlg.GetMciWindow() != nullptr && CanGoNext(); }
+bool CMprisPlayer::CanPause() const { return CanPlay(); }
+
+bool CMprisPlayer::CanSeek() const {
+  const MciWindow* playback = m_mainDlg.GetMciWindow();
+  return playback != nullptr && playback->GetLength() > 0;
+}
+
+QVariantMap CMprisPlayer::ChangingProperties() const {
+  return {{QStringLiteral("PlaybackStatus"), PlaybackStatus()},
+          {QStringLiteral("LoopStatus"), LoopStatus()},
+          {QStringLiteral("Shuffle"), Shuffle()},
+          {QStringLiteral("Metadata"), Metadata()},
+          {QStringLiteral("CanGoNext"), CanGoNext()},
+          {QStringLiteral("CanGoPrevious"), CanGoPrevious()},
+          {QStringLiteral("CanPlay"), CanPlay()},
+          {QStringLiteral("CanPause"), CanPause()},
+          {QStringLiteral("CanSeek"), CanSeek()}};
+}
+
+void CMprisPlayer::Poll() {
+  // A file handed in by OpenUri plays once its drop has put it in the album.
+  if (!m_strPendingPlay.empty()) {
+    const int index = m_mainDlg.TracklistDlg().Album().FindFile(m_strPendingPlay);
+    if (index >= 0) {
+      m_strPendingPlay.clear();
+      m_mainDlg.TracklistDlg().SetCurrentIndex(index);
+      m_mainDlg.OpenCurrentTrack();
+      m_mainDlg.OnCommand(IDC_PLAY);
+    }
+  }
+  const QVariantMap now = ChangingProperties();
+  QVariantMap changed;
+  for (auto it = now.begin(); it != now.end(); ++it) {
+    if (m_lastProperties.value(it.key()) != it.value()) changed.insert(it.key(), it.value());
+  }
+  m_lastProperties = now;
+  if (!changed.isEmpty()) emit propertiesChanged(changed);
+
+  const qint64 position = Position();
+  const QString status = now.value(QStringLiteral("PlaybackStatus")).toString();
+  const qint64 expected = m_nLastPositionUs + (status == QStringLiteral("Playing") ? m_sinceLastPoll.elapsed() * kUsPerMs : 0);
+  if (status != QStringLiteral("Stopped") && !changed.contains(QStringLiteral("Metadata")) &&
+      std::abs(position - expected) > kSeekJumpUs)
+    emit seeked(position);
+  m_sinceLastPoll.restart();
+  m_nLastPositionUs = position;
+}
