@@ -11,13 +11,9 @@ namespace {
 constexpr ColorTriple kColour{200, 100, 50};
 constexpr ColorTriple kWhite{255, 255, 255};
 
-struct Point {
-  int x = -1, y = -1;
-};
-
 // A pixel on the home glyph, and one off it where the two narrow faces differ.
 struct Probe {
-  Point onGlyph, offGlyph;
+  int glyphX = -1, glyphY = -1, faceX = -1, faceY = -1;
 };
 
 const Probe& HomeProbe() {
@@ -29,8 +25,13 @@ const Probe& HomeProbe() {
     for (int y = 0; y < face.Height(); ++y) {
       for (int x = 0; x < face.Width(); ++x) {
         const bool on = glyph.Pixel(x, y) == kWhite;
-        if (on && found.onGlyph.x < 0) found.onGlyph = {x, y};
-        if (!on && face.Pixel(x, y) != pressed.Pixel(x, y) && found.offGlyph.x < 0) found.offGlyph = {x, y};
+        if (on && found.glyphX < 0) {
+          found.glyphX = x;
+          found.glyphY = y;
+        } else if (!on && found.faceX < 0 && face.Pixel(x, y) != pressed.Pixel(x, y)) {
+          found.faceX = x;
+          found.faceY = y;
+        }
       }
     }
     return found;
@@ -52,7 +53,7 @@ class SkinButtonStateTest : public ::testing::TestWithParam<StateCase> {};
 TEST_P(SkinButtonStateTest, ShowsTheFaceAndGlyphColourOfItsState) {
   const StateCase& c = GetParam();
   const Probe& probe = HomeProbe();
-  ASSERT_TRUE(probe.onGlyph.x >= 0 && probe.offGlyph.x >= 0) << "the home button has no such pixels";
+  ASSERT_TRUE(probe.glyphX >= 0 && probe.faceX >= 0) << "the home button has no such pixels";
   CSkinButton button;
   button.resize(16, 15);
   ASSERT_EQ(button.LoadBitmaps(IDB_FACE_NARROW, c.pressedFace, IDB_GLYPH_HOME), 1);
@@ -60,9 +61,8 @@ TEST_P(SkinButtonStateTest, ShowsTheFaceAndGlyphColourOfItsState) {
   button.SetLit(c.lit);
   button.setDown(c.held);
   const PixelBuffer shown = Grab(button);
-  EXPECT_EQ(shown.Pixel(probe.onGlyph.x, probe.onGlyph.y), c.glyph);
-  EXPECT_EQ(shown.Pixel(probe.offGlyph.x, probe.offGlyph.y),
-            LoadSkinBitmap(c.faceShown).Pixel(probe.offGlyph.x, probe.offGlyph.y));
+  EXPECT_EQ(shown.Pixel(probe.glyphX, probe.glyphY), c.glyph);
+  EXPECT_EQ(shown.Pixel(probe.faceX, probe.faceY), LoadSkinBitmap(c.faceShown).Pixel(probe.faceX, probe.faceY));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -100,9 +100,9 @@ TEST(SkinButton, SetLitBeforeTheFirstDrawingOnlyStoresTheState) {
   button.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
   EXPECT_TRUE(button.HasBeenDrawn());
-  const Point p = HomeProbe().onGlyph;
-  ASSERT_GE(p.x, 0);
-  EXPECT_EQ(Grab(button).Pixel(p.x, p.y), kColour);
+  const Probe& probe = HomeProbe();
+  ASSERT_GE(probe.glyphX, 0);
+  EXPECT_EQ(Grab(button).Pixel(probe.glyphX, probe.glyphY), kColour);
 
   // Once drawn, a change repaints at once, with no event loop in between.
   const int before = button.paintings;

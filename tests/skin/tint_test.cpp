@@ -30,13 +30,6 @@ TEST(TintMasked, PaintsTheColourOnTheShapeAndCutsTheTileForGood) {
   EXPECT_EQ(Show(mask), (Rows{"#..", ".##"}));
 }
 
-TEST(TintMasked, DrawsAtItsPlaceAndClipsAtTheWindowEdge) {
-  PixelBuffer tile = Picture({"tt", "tt"});
-  PixelBuffer window = Picture({"www", "www"});
-  TintMasked(tile, Picture({"#.", ".#"}), kColour, window, 2, 1);
-  EXPECT_EQ(Show(window), (Rows{"www", "wwc"}));
-}
-
 // Four lamps on one tile: each drawing leaves its shape's hole in the tile.
 TEST(TintMasked, ASharedTileKeepsTheHolesOfEveryShapeDrawnOnIt) {
   PixelBuffer tile = Picture({"tttt", "tttt"});
