@@ -36,14 +36,29 @@ void CMprisPlayer::Command(int id) {
   Poll();
 }
 
-void CMprisPlayer::Play() { Command(IDC_PLAY); }
+// With no track chosen yet (every start), the desktop's Play means the
+// album: its first track is chosen as Select would choose it, then Play.
+void CMprisPlayer::Play() {
+  CTracklistDlg& album = m_mainDlg.TracklistDlg();
+  if (TrackId() == kNoTrack && album.GetTrackCount() > 0 && m_mainDlg.GetMciWindow() != nullptr) {
+    album.SetCurrentIndex(0);
+    m_mainDlg.OpenCurrentTrack();
+  }
+  Command(IDC_PLAY);
+}
 
 // The Pause button pauses and resumes; the desktop's Pause only pauses.
 void CMprisPlayer::Pause() {
   if (PlaybackStatus() == QStringLiteral("Playing")) Command(IDC_PAUSE);
 }
 
-void CMprisPlayer::PlayPause() { Command(PlaybackStatus() == QStringLiteral("Stopped") ? IDC_PLAY : IDC_PAUSE); }
+void CMprisPlayer::PlayPause() {
+  if (PlaybackStatus() == QStringLiteral("Stopped")) {
+    Play();
+  } else {
+    Command(IDC_PAUSE);
+  }
+}
 
 void CMprisPlayer::Stop() { Command(IDC_STOP); }
 
@@ -62,6 +77,9 @@ void CMprisPlayer::SeekTo(qint64 positionUs) {
   }
   playback->Seek(static_cast<int>(std::max<qint64>(positionUs, 0) / kUsPerMs));
   m_mainDlg.ResumeState();
+  // Announced here, however short the move, and not again as a jump.
+  m_nLastPositionUs = Position();
+  m_sinceLastPoll.restart();
   Poll();
   emit seeked(Position());
 }
@@ -125,7 +143,7 @@ QVariantMap CMprisPlayer::Metadata() const {
   if (TrackId() == kNoTrack) return metadata;
   const MediaEntry track = m_mainDlg.TracklistDlg().GetCurrentTrack();
   const QString path = QFile::decodeName(QByteArray::fromStdString(track.m_strFile));
-  metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(path).toString());
+  metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
   // A track without texts is known by its file name, as in the tracklist.
   metadata.insert(QStringLiteral("xesam:title"),
                   track.m_strName.empty() ? QFileInfo(path).fileName() : ScreenText(track.m_strName));

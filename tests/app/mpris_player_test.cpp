@@ -1,0 +1,172 @@
+#include "mpris_player.h"
+
+#include <QDBusObjectPath>
+#include <QSignalSpy>
+#include <functional>
+
+#include "controller_fixture.h"
+
+namespace {
+
+using Act = std::function<void(CMainDlg&, CMprisPlayer&)>;
+
+// What a command leaves behind: the lit transport buttons, the current
+// track and what the playback window was asked to do.
+struct Outcome {
+  std::vector<int> lit;
+  int current = -1;
+  std::vector<std::string> calls;
+  bool operator==(const Outcome&) const = default;
+};
+
+void PrintTo(const Outcome& o, std::ostream* os) {
+  *os << "lit {";
+  for (int id : o.lit) *os << id << ' ';
+  *os << "} current " << o.current << " calls {";
+  for (const auto& call : o.calls) *os << call << "; ";
+  *os << '}';
+}
+
+class MprisPlayerTest : public ControllerTest {
+ protected:
+  // A fresh controller with three tracks, the second playing (then paused or
+  // stopped as asked), 5 s into it; then `act`.
+  Outcome Run(int startCommand, const Act& act) {
+    auto dlg = std::make_unique<CMainDlg>();
+    auto mci = std::make_unique<SimulatedMciWindow>();
+    SimulatedMciWindow* seen = mci.get();
+    dlg->SetMciWindow(std::move(mci));
+    for (int n = 0; n < 3; ++n) {
+      MediaEntry track;
+      track.m_strFile = "/music/t" + std::to_string(n) + ".wav";
+      dlg->TracklistDlg().Album().Add(track);
+      seen->AddMedium(track.m_strFile, 60000);
+    }
+    dlg->Button(IDC_CONTINUOUS)->SetLit(1);
+    dlg->TracklistDlg().SetCurrentIndex(1);
+    dlg->OnCommand(IDC_PLAY);
+    dlg->OpenCurrentTrack();
+    seen->Advance(5000);
+    if (startCommand != 0) dlg->OnCommand(startCommand);
+    seen->ClearCalls();
+    CMprisPlayer player(*dlg);
+    act(*dlg, player);
+    Outcome outcome{{}, dlg->TracklistDlg().GetCurrentIndex(), seen->Calls()};
+    for (int id : {IDC_PLAY, IDC_PAUSE, IDC_STOP, IDC_FF, IDC_RW}) {
+      if (dlg->Button(id)->GetLit()) outcome.lit.push_back(id);
+    }
+    return outcome;
+  }
+};
+
+Act Button(int id) {
+  return [id](CMainDlg& dlg, CMprisPlayer&) { dlg.OnCommand(id); };
+}
+Act Nothing() {
+  return [](CMainDlg&, CMprisPlayer&) {};
+}
+
+// Each method of the desktop's controls does what its skin button does,
+// from a playing, a paused and a stopped track; where the desktop asks for
+// no change (Pause when paused or stopped) nothing happens.
+TEST_F(MprisPlayerTest, EveryMethodDoesWhatItsButtonDoes) {
+  struct Row {
+    const char* name;
+    int start;
+    std::function<void(CMprisPlayer&)> method;
+    Act button;
+    bool changes = true;
+  };
+  const std::vector<Row> rows = {
+      {"Play when paused", IDC_PAUSE, &CMprisPlayer::Play, Button(IDC_PLAY)},
+      {"Play when stopped", IDC_STOP, &CMprisPlayer::Play, Button(IDC_PLAY)},
+      {"Pause when playing", 0, &CMprisPlayer::Pause, Button(IDC_PAUSE)},
+      {"Pause when paused", IDC_PAUSE, &CMprisPlayer::Pause, Nothing(), false},
+      {"PlayPause when playing", 0, &CMprisPlayer::PlayPause, Button(IDC_PAUSE)},
+      {"PlayPause when paused", IDC_PAUSE, &CMprisPlayer::PlayPause, Button(IDC_PAUSE)},
+      {"PlayPause when stopped", IDC_STOP, &CMprisPlayer::PlayPause, Button(IDC_PLAY)},
+      {"Stop", 0, &CMprisPlayer::Stop, Button(IDC_STOP)},
+      {"Next", 0, &CMprisPlayer::Next, Button(IDC_END)},
+      {"Previous", 0, &CMprisPlayer::Previous, Button(IDC_HOME)},
+  };
+  for (const Row& row : rows) {
+    const Outcome byBus = Run(row.start, [&](CMainDlg&, CMprisPlayer& player) { row.method(player); });
+    EXPECT_EQ(byBus, Run(row.start, row.button)) << row.name;
+    // A row that changes nothing would pass whatever the method did.
+    if (row.changes) {
+      EXPECT_NE(byBus, Run(row.start, Nothing())) << row.name;
+    }
+  }
+}
+
+// Status, modes and the track as the desktop reads them; modes set through
+// the bus light the buttons, and every change is announced.
+TEST_F(MprisPlayerTest, StateFollowsTheButtonsAndChangesAreAnnounced) {
+  AddTracks({60000, 30000});
+  m_dlg->TracklistDlg().Album().SetAt(0, [] {
+    MediaEntry tagged;
+    tagged.m_strFile = "/music/tagged song.wav";
+    tagged.m_strName = "Caf\xe9";
+    tagged.m_strArtist = "Ann";
+    tagged.m_strGenre = "Jazz";
+    return tagged;
+  }());
+  m_mci->AddMedium("/music/tagged song.wav", 60000);
+  CMprisPlayer player(*m_dlg);
+  QSignalSpy changes(&player, &CMprisPlayer::propertiesChanged);
+  EXPECT_EQ(player.PlaybackStatus(), QStringLiteral("Stopped"));
+  EXPECT_EQ(player.Metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path(),
+            QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"));
+
+  PlayTrack(0);
+  player.Poll();
+  QVariantMap metadata = player.Metadata();
+  EXPECT_EQ(player.PlaybackStatus(), QStringLiteral("Playing"));
+  EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), QString::fromUtf8("Café"));
+  EXPECT_EQ(metadata.value(QStringLiteral("xesam:artist")).toStringList(), QStringList{QStringLiteral("Ann")});
+  EXPECT_EQ(metadata.value(QStringLiteral("xesam:genre")).toStringList(), QStringList{QStringLiteral("Jazz")});
+  EXPECT_EQ(metadata.value(QStringLiteral("xesam:url")).toString(), QStringLiteral("file:///music/tagged%20song.wav"));
+  EXPECT_EQ(metadata.value(QStringLiteral("mpris:length")).toLongLong(), 60000000);
+  ASSERT_FALSE(changes.isEmpty());
+  EXPECT_EQ(changes.last().at(0).toMap().value(QStringLiteral("PlaybackStatus")).toString(), QStringLiteral("Playing"));
+
+  MediaEntry untagged = m_dlg->TracklistDlg().GetTrack(1);
+  untagged.m_strName.clear();
+  m_dlg->TracklistDlg().Album().SetAt(1, untagged);
+  PlayTrack(1);  // no texts of its own: known by its file name
+  metadata = player.Metadata();
+  EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("t1.wav"));
+  EXPECT_TRUE(metadata.value(QStringLiteral("xesam:artist")).toStringList().isEmpty());
+
+  player.SetLoopStatus(QStringLiteral("None"));
+  EXPECT_FALSE(Lit(IDC_LOOP) || Lit(IDC_CONTINUOUS));
+  player.SetLoopStatus(QStringLiteral("Playlist"));
+  EXPECT_TRUE(Lit(IDC_CONTINUOUS) && !Lit(IDC_LOOP));
+  player.SetLoopStatus(QStringLiteral("Track"));
+  EXPECT_TRUE(Lit(IDC_LOOP));
+  EXPECT_EQ(player.LoopStatus(), QStringLiteral("Track"));
+  player.SetShuffle(true);
+  EXPECT_TRUE(Lit(IDC_RANDOM) && player.Shuffle());
+  EXPECT_EQ(changes.last().at(0).toMap().value(QStringLiteral("Shuffle")).toBool(), true);
+}
+
+// Seeks move the playback window and are announced; one past the end is the
+// next track; a position for another track is ignored.
+TEST_F(MprisPlayerTest, SeeksMoveThePlaybackWindow) {
+  AddTracks({60000, 30000});
+  PlayTrack(0);
+  m_mci->Advance(10000);
+  CMprisPlayer player(*m_dlg);
+  QSignalSpy seeks(&player, &CMprisPlayer::seeked);
+  player.Seek(2000000);
+  EXPECT_EQ(player.Position(), 12000000);
+  player.SetPosition(QStringLiteral("/org/velmora/track/1"), 1000000);
+  EXPECT_EQ(player.Position(), 12000000);
+  player.SetPosition(QStringLiteral("/org/velmora/track/0"), 1000000);
+  EXPECT_EQ(player.Position(), 1000000);
+  EXPECT_EQ(seeks.size(), 2);
+  player.Seek(90000000);
+  EXPECT_EQ(Current(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Velmora as the desktop sees it, on a session bus of its own: the media
+# controls (playerctl, gdbus) play, skip, pause and set the modes, which light
+# on screen; a second start in the same folder hands over its file and ends,
+# one in another folder runs beside it; videos made by ffmpeg as MP4 and
+# Matroska show in the playback window; Quit over the bus saves the album.
+#   velmora_desktop.sh PATH_TO_VELMORA PATH_TO_KESTRUNE
+set -euo pipefail
+here=$(dirname "$(realpath "$0")")
+source "$here/e2e_lib.sh"
+velmora=$(realpath "$1") kestrune=$(realpath "$2")
+e2e_require Xvfb xdotool import convert sox ffmpeg playerctl gdbus dbus-run-session
+work=$(mktemp -d)
+trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
+e2e_make_album "$work" "$kestrune" 3
+: >"$work/default.dic"
+mkdir "$work/other"
+: >"$work/other/default.dic"
+sox -n -r 22050 -c 1 -b 16 "$work/handed.wav" synth 1 sine 500
+ffmpeg -loglevel error -f lavfi -i testsrc=size=160x120:rate=10:duration=3 -c:v libx264 -pix_fmt yuv420p "$work/clip.mp4"
+ffmpeg -loglevel error -f lavfi -i testsrc=size=160x120:rate=10:duration=3 -c:v mpeg4 "$work/clip.mkv"
+
+cat >"$work/session.sh" <<'SESSION'
+set -euo pipefail
+source "$1"
+velmora=$2
+e2e_start_velmora "$velmora" "$3"
+mpris=(playerctl --player=velmora)
+on_bus() {
+  gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+    --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null | grep -q true
+}
+wait_for() {  # up to 10 s for the command to succeed
+  local _
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+title() { "${mpris[@]}" metadata xesam:title 2>/dev/null; }
+count_jukeboxes() { pgrep -c -f -x "$velmora.*" || true; }
+
+wait_for on_bus org.mpris.MediaPlayer2.velmora || e2e_fail "no media player on the bus"
+e2e_main=$(e2e_windows_named Velmora)
+eval "$(xdotool getwindowgeometry --shell "$e2e_main")"
+e2e_cx=$((X + 1)) e2e_cy=$((Y + 1))
+loop=(178 51 17 16) random=(197 51 17 16) video_lamp=(50 84 12 12)
+sleep 1  # the album loads half a second after the first paint
+e2e_shot
+modes_off="$(e2e_look "${loop[@]}") $(e2e_look "${random[@]}")"
+
+"${mpris[@]}" play
+wait_for test "$("${mpris[@]}" status)" = Playing || e2e_fail "status is $("${mpris[@]}" status), not Playing"
+wait_for test "$(title)" = "Tone 1" || e2e_fail "title is '$(title)', not the first track's"
+"${mpris[@]}" next
+wait_for test "$(title)" = "Tone 2" || e2e_fail "next gave '$(title)'"
+"${mpris[@]}" pause
+wait_for test "$("${mpris[@]}" status)" = Paused || e2e_fail "pause gave $("${mpris[@]}" status)"
+"${mpris[@]}" loop Track
+"${mpris[@]}" shuffle On
+[[ $("${mpris[@]}" loop) == Track && $("${mpris[@]}" shuffle) == On ]] || e2e_fail "the modes did not take"
+sleep 0.3
+e2e_shot
+[[ $(e2e_look "${loop[@]}") != "${modes_off% *}" ]] || e2e_fail "Loop is not lit on screen"
+[[ $(e2e_look "${random[@]}") != "${modes_off#* }" ]] || e2e_fail "Random is not lit on screen"
+
+# A second start here hands its file over and ends; one elsewhere runs.
+"$velmora" "$3/handed.wav" || e2e_fail "the second start ended with $?"
+[[ $(count_jukeboxes) == 1 ]] || e2e_fail "$(count_jukeboxes) jukeboxes run in one folder"
+(cd "$3/other" && exec "$velmora" 2>/dev/null) &
+other=$!
+wait_for test "$(count_jukeboxes)" = 2 || e2e_fail "a start in another folder did not run"
+kill "$other"
+
+# Videos open the playback window and light the video lamp.
+for clip in clip.mp4 clip.mkv; do
+  "${mpris[@]}" open "file://$3/$clip"
+  wait_for test "$(title)" = "$clip" || e2e_fail "$clip is not the current track ('$(title)')"
+  shown=
+  for _ in $(seq 50); do
+    for w in $(xdotool search --onlyvisible --pid "$e2e_pid" 2>/dev/null); do
+      [[ $w != "$e2e_main" && $(e2e_size_of "$w") != 266x114 ]] && shown=$w
+    done
+    [[ -n $shown ]] && break
+    sleep 0.1
+  done
+  [[ -n $shown ]] || e2e_fail "no playback window for $clip"
+  e2e_shot
+  (( $(e2e_max_green "${video_lamp[@]}") > 150 )) || e2e_fail "the video lamp is not lit for $clip"
+done
+
+gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2 \
+  --method org.mpris.MediaPlayer2.Quit >/dev/null
+e2e_wait_for_exit
+SESSION
+
+dbus-run-session -- bash "$here/virtual_screen.sh" bash "$work/session.sh" "$here/e2e_lib.sh" "$velmora" "$work"
+for path in tone1.wav tone2.wav tone3.wav handed.wav clip.mp4 clip.mkv; do
+  grep -qx "$work/$path" "$work/default.alb" || { echo "FAIL: $path is not in the saved album" >&2; cat "$work/default.alb" >&2; exit 1; }
+done
+echo PASS
