@@ -41,7 +41,9 @@ CAboutDlg::CAboutDlg(QWidget* parent)
   m_pOk = AddButton(IDC_ABOUT_OK, QStringLiteral("OK"), dialog_units::ToPixels(124, 2, 32, 14));
   m_pOk->setDefault(true);
   connect(m_pOk, &QPushButton::clicked, this, &QDialog::accept);
-  m_pWeb = AddButton(IDC_WEB_LINK, QStringLiteral("URL: ") + QString::fromLatin1(kWebAddress),
+  // Each link shows the address it opens (the web page's without its
+  // scheme, so that it fits).
+  m_pWeb = AddButton(IDC_WEB_LINK, QStringLiteral("URL: ") + DownloadUrl().toString(QUrl::RemoveScheme).mid(2),
                      dialog_units::ToPixels(9, 30, kLinkWidthDu, 12));
   connect(m_pWeb, &QPushButton::clicked, this, [] { LaunchDocument(DownloadUrl()); });
   m_pMail = AddButton(IDC_MAIL_LINK, QStringLiteral("E-MAIL: ") + QString::fromLatin1(kMailAddress),

@@ -12,7 +12,6 @@ class CAboutDlg : public QDialog {
 
  public:
   static constexpr const char* kVersionText = "Velmora 1.9";
-  static constexpr const char* kWebAddress = "https://velmora.example.org/";
   static constexpr const char* kDownloadPage = "https://velmora.example.org/download/";
   static constexpr const char* kMailAddress = "velmora@example.org";
 

@@ -1,13 +1,16 @@
 // The system menu of the skin and the windows it opens: colour settings, tag
 // display, the About box and help.
 #include <QAction>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
 #include <QMenu>
 
 #include "about_dlg.h"
+#include "help_page.h"
 #include "launch_document.h"
 #include "main_dlg.h"
+#include "message_box.h"
 
 namespace {
 
@@ -62,6 +65,16 @@ void CMainDlg::OnAbout() {
 
 // The help page is looked for below the folder the program was started from,
 // which is also where its album and dictionary live.
+// Started from the desktop's menu the current folder is the home folder,
+// which holds no guide: the installed one is opened then, and when there is
+// none at all the user is told where it was looked for.
 void CMainDlg::OnHelp() {
-  LaunchDocument(QUrl::fromLocalFile(QDir::current().filePath(QStringLiteral("help/help.html"))));
+  const QStringList candidates = HelpPageCandidates(QDir::currentPath(), QCoreApplication::applicationDirPath());
+  const QString page = FindHelpPage(candidates);
+  if (page.isEmpty()) {
+    ShowMessageBox(this, QStringLiteral("The user's guide was not found. It was looked for as:\n") +
+                             candidates.join(QLatin1Char('\n')));
+    return;
+  }
+  LaunchDocument(QUrl::fromLocalFile(page));
 }

@@ -1,6 +1,9 @@
+#include <filesystem>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -11,6 +14,7 @@
 #include "about_dlg.h"
 #include "color_window.h"
 #include "controller_fixture.h"
+#include "help_page.h"
 #include "launch_document.h"
 #include "tag_display_window.h"
 
@@ -68,19 +72,31 @@ TEST_F(MenuTest, TheSystemMenuButtonPopsTheMenuUp) {
   m_dlg->SystemMenu()->hide();
 }
 
-TEST_F(MenuTest, HelpOpensTheGuideBelowTheCurrentFolder) {
-  const QUrl expected = QUrl::fromLocalFile(QString::fromStdString(m_dir.Path()) + "/help/help.html");
+// The guide below the album's folder comes first; without it Help opens a
+// guide that exists (here the source tree's), never a missing page.
+TEST_F(MenuTest, HelpOpensTheGuideThatExists) {
+  const QUrl local = QUrl::fromLocalFile(QString::fromStdString(m_dir.Write("help/help.html", std::string("guide"))));
   Choose("Help");
   m_dlg->OnCommand(IDC_HELP);
   ASSERT_EQ(m_launched.size(), 2u);
-  EXPECT_EQ(m_launched[0], expected);
-  EXPECT_EQ(m_launched[1], expected);
+  EXPECT_EQ(m_launched[0], local);
+  EXPECT_EQ(m_launched[1], local);
+  std::filesystem::remove_all(m_dir.File("help"));
+  m_dlg->OnCommand(IDC_HELP);
+  ASSERT_EQ(m_launched.size(), 3u);
+  EXPECT_TRUE(QFileInfo(m_launched[2].toLocalFile()).isFile()) << m_launched[2].toString().toStdString();
+  EXPECT_TRUE(FindHelpPage({QString::fromStdString(m_dir.File("nowhere.html"))}).isEmpty());
 }
 
 TEST_F(MenuTest, AboutShowsTheVersionAndOpensItsLinks) {
-  QString shownText;
-  WhenModalShows<CAboutDlg>([&shownText](CAboutDlg& about) {
+  QString shownText, webText, mailText;
+  WhenModalShows<CAboutDlg>([&](CAboutDlg& about) {
     shownText = about.findChild<QLabel*>("IDC_VERSION")->text();
+    webText = about.WebButton().text();
+    mailText = about.MailButton().text();
+    for (QPushButton* link : {&about.WebButton(), &about.MailButton()}) {
+      EXPECT_LT(link->fontMetrics().horizontalAdvance(link->text()), link->width()) << link->text().toStdString();
+    }
     EXPECT_EQ(about.windowTitle(), "About Velmora");
     about.WebButton().click();
     about.MailButton().click();
@@ -90,7 +106,9 @@ TEST_F(MenuTest, AboutShowsTheVersionAndOpensItsLinks) {
   EXPECT_EQ(shownText, "Velmora 1.9");
   ASSERT_EQ(m_launched.size(), 2u);
   EXPECT_EQ(m_launched[0].host(), "velmora.example.org");
+  EXPECT_TRUE(webText.endsWith(m_launched[0].host() + m_launched[0].path())) << webText.toStdString();
   EXPECT_EQ(m_launched[1].toString(), "mailto:velmora@example.org?Subject=[Velmora]");
+  EXPECT_TRUE(mailText.endsWith(m_launched[1].path())) << mailText.toStdString();
 }
 
 TEST_F(MenuTest, TheColourWindowHoldsTheSearchesStill) {
