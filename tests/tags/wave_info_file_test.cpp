@@ -58,6 +58,14 @@ TEST(WaveInfoFileRead, ListBeforeTheDataAndLateDataAreFoundByTheChunkWalk) {
                       .Build());
   EXPECT_EQ(TagOf(wave, "INAM"), "Before");
   EXPECT_EQ(wave.DataSize(), 64u);  // not the "data" inside "metadata"
+  // A streaming writer leaves the RIFF size 0: the walk then goes to the end of the file.
+  OpenBytes(wave, RiffBuilder()
+                      .Chunk("fmt ", PcmFormat(1, 8000, 8))
+                      .Chunk("LIST", InfoList({{"IART", "Streamed"}}))
+                      .Chunk("data", SampleBytes(64))
+                      .RiffSize(0)
+                      .Build());
+  EXPECT_EQ(TagOf(wave, "IART"), "Streamed");
   const Bytes late = RiffBuilder()
                          .Chunk("fmt ", PcmFormat(2, 44100, 16))
                          .Chunk("bext", Bytes(602, 0))
