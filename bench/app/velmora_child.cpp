@@ -5,12 +5,14 @@
 #include <sys/resource.h>
 
 #include <QApplication>
+#include <QDir>
 #include <QTimer>
 #include <cstdio>
 #include <cstring>
 
 #include "bench_folder.h"
 #include "first_paint.h"
+#include "folder_jukebox.h"
 #include "font_warm_up.h"
 #include "jukebox_app.h"
 #include "main_dlg.h"
@@ -60,8 +62,16 @@ int main(int argc, char** argv) {
   CFontWarmUp fonts;
   QApplication application(argc, argv);
   CJukeboxApp::SetUpApplication();
+  // The folder's name on the session bus is asked for while the window is
+  // built, as the program does.
+  CFolderJukebox folder(QDir::currentPath());
+  folder.StartClaim();
   CPlayingMainDlg mainDlg;
   mainDlg.SetProfileStore(std::make_unique<QtProfileStore>());
+  if (!folder.Claimed()) {
+    fonts.Finish();
+    return 1;
+  }
   if (std::strcmp(mode, "start") == 0) {
     ReportFirstPaint(&mainDlg);
   }
