@@ -4,8 +4,6 @@
 
 #include <filesystem>
 
-#include "temp_dir.h"
-#include "text_file.h"
 #include "track_collection.h"
 #include "tracklist_fakes.h"
 
@@ -13,12 +11,8 @@ namespace {
 
 class AlbumStoreTest : public testing::Test {
  protected:
-  std::vector<std::string> Files() const {
-    std::vector<std::string> files;
-    for (int i = 0; i < album.GetTrackCount(); ++i) files.push_back(album.GetTrack(i).m_strFile);
-    return files;
-  }
-  std::string Saved() const { return ToText(ReadFileBytes(path)); }
+  std::vector<std::string> Files() const { return FilesOf(album.Album()); }
+  std::string Saved() const { return SavedText(path); }
 
   TempDir dir;
   std::string path = dir.File("default.alb");
@@ -52,10 +46,8 @@ TEST_F(AlbumStoreTest, FolderLinesExpandInPlaceAndVanishedOrLongPathsKeepTheirLi
 }
 
 TEST_F(AlbumStoreTest, NoTrackReadsAsTheDefaultEntryAndTheCurrentOneIsHighlighted) {
-  MediaEntry none;
-  none.m_strName = "No file loaded";
-  for (int index : {-1, 0, 1}) EXPECT_EQ(album.GetTrack(index), none);
-  EXPECT_EQ(album.GetCurrentTrack(), none);
+  for (int index : {-1, 0, 1}) EXPECT_EQ(album.GetTrack(index).m_strName, "No file loaded");
+  EXPECT_EQ(album.GetCurrentTrack().m_strName, "No file loaded");
 
   for (const char* file : {"a", "b", "c"}) album.AddPath(dir.File(file));
   FakeListView view;

@@ -2,74 +2,80 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <numeric>
+#include <random>
+
+#include "tracklist_fakes.h"
+
 namespace {
 
-EntryArray Of(std::initializer_list<const char*> files) {
+MediaEntry Entry(const std::string& file) {
+  MediaEntry entry;
+  entry.m_strFile = file;
+  return entry;
+}
+
+// Random edits of every kind on an array and on a plain vector side by side:
+// the order must match, and FindFile must give what a scan from the front of
+// the vector gives, whatever the index has been through. Few names, so equal
+// files and reused slots are common; copies must not share anything.
+TEST(EntryArrayTest, FollowsAPlainVectorThroughRandomEdits) {
+  const std::vector<std::string> names = {"a", "b", "B", "c", ""};
+  std::mt19937 random(12);
   EntryArray array;
-  for (const char* file : files) {
-    MediaEntry entry;
-    entry.m_strFile = file;
-    array.Add(entry);
+  std::vector<std::string> model;
+  for (int step = 0; step < 3000; ++step) {
+    const std::string name = names[random() % names.size()];
+    const int size = static_cast<int>(model.size());
+    const int at = size > 0 ? static_cast<int>(random() % static_cast<unsigned>(size)) : 0;
+    switch (random() % 7) {
+      case 0:
+      case 1:
+        ASSERT_EQ(array.Add(Entry(name)), size);
+        model.push_back(name);
+        break;
+      case 2:
+        if (size == 0) break;
+        array.RemoveAt(at);
+        model.erase(model.begin() + at);
+        break;
+      case 3:
+        if (size == 0) break;
+        array.SetAt(at, Entry(name));
+        model[static_cast<std::size_t>(at)] = name;
+        break;
+      case 4: {
+        std::vector<int> order(model.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::shuffle(order.begin(), order.end(), random);
+        array.Reorder(order);
+        std::vector<std::string> reordered;
+        for (int from : order) reordered.push_back(model[static_cast<std::size_t>(from)]);
+        model = reordered;
+        break;
+      }
+      case 5: {  // an edit of a copy leaves the original as it was
+        EntryArray copy(array);
+        copy.Add(Entry("copy only"));
+        ASSERT_EQ(array.FindFile("copy only"), -1);
+        copy.RemoveAt(size);
+        array = random() % 2 ? EntryArray(std::move(copy)) : copy;
+        break;
+      }
+      default:
+        if (random() % 10 != 0) break;
+        array.RemoveAll();
+        model.clear();
+    }
+    ASSERT_EQ(FilesOf(array), model) << "step " << step;
+    if (random() % 2) continue;  // some edits follow each other with no lookup between
+    for (const std::string& each : names) {
+      const auto first = std::find(model.begin(), model.end(), each);
+      const int expected = first == model.end() ? -1 : static_cast<int>(first - model.begin());
+      ASSERT_EQ(array.FindFile(each), expected) << "step " << step << " file " << each;
+    }
   }
-  return array;
-}
-
-std::vector<std::string> Files(const EntryArray& array) {
-  std::vector<std::string> files;
-  for (int i = 0; i < array.GetSize(); ++i) files.push_back(array.GetAt(i).m_strFile);
-  return files;
-}
-
-TEST(EntryArrayTest, RemoveAtKeepsTheOrderOfLaterEntries) {
-  EntryArray array = Of({"a", "b", "c"});
-  EXPECT_EQ(array.Add(MediaEntry{}), 3);
-  array.RemoveAt(0);
-  EXPECT_EQ(Files(array), (std::vector<std::string>{"b", "c", ""}));
-  EXPECT_EQ(array.GetAt(2), MediaEntry{});
-}
-
-TEST(EntryArrayTest, ReorderAndReusedSlotsKeepIndexesAndLookupsRight) {
-  EntryArray array = Of({"a", "b", "c", "d"});
-  array.Reorder({3, 1, 0, 2});
-  EXPECT_EQ(Files(array), (std::vector<std::string>{"d", "b", "a", "c"}));
-  EXPECT_EQ(array.FindFile("a"), 2);
-  array.RemoveAt(1);  // "b": its slot is free for the next entry
-  MediaEntry added;
-  added.m_strFile = "e";
-  EXPECT_EQ(array.Add(added), 3);
-  EXPECT_EQ(Files(array), (std::vector<std::string>{"d", "a", "c", "e"}));
-  EXPECT_EQ(array.FindFile("e"), 3);
-  EXPECT_EQ(array.FindFile("b"), -1);
-  EntryArray moved = std::move(array);
-  EXPECT_EQ(Files(moved), (std::vector<std::string>{"d", "a", "c", "e"}));
-  EXPECT_EQ(moved.FindFile("c"), 2);
-}
-
-TEST(EntryArrayTest, CopiesAreIndependent) {
-  EntryArray array = Of({"a"});
-  MediaEntry read = array.GetAt(0);
-  read.m_strFile = "z";
-  EXPECT_EQ(array.GetAt(0).m_strFile, "a");  // changed only by SetAt
-  EntryArray copy = array;
-  copy.SetAt(0, read);
-  EXPECT_EQ(Files(array), (std::vector<std::string>{"a"}));
-  EXPECT_EQ(copy.FindFile("z"), 0);
-  EXPECT_EQ(array.FindFile("z"), -1);
-}
-
-// The index must answer what a scan from the front would, after every edit.
-TEST(EntryArrayTest, FindFileGivesTheFirstExactMatchAfterEdits) {
-  EntryArray array = Of({"a", "B", "a", "c"});
-  EXPECT_EQ(array.FindFile("a"), 0);
-  EXPECT_EQ(array.FindFile("b"), -1);
-  array.RemoveAt(0);
-  EXPECT_EQ(array.FindFile("a"), 1);
-  EXPECT_EQ(array.Add(Of({"d"}).GetAt(0)), 3);
-  EXPECT_EQ(array.FindFile("d"), 3);
-  array.SetAt(1, array.GetAt(2));
-  EXPECT_EQ(array.FindFile("a"), -1);
-  EntryArray moved = std::move(array);
-  EXPECT_EQ(moved.FindFile("c"), 1);
 }
 
 }  // namespace

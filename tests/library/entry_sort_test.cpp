@@ -2,100 +2,106 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 #include "path_parts.h"
 
 namespace {
 
-// The sort as a person would first write it: adjacent pairs swapped while a
-// pass still finds one out of order.
-std::vector<std::string> BubbleSorted(const EntryArray& album, AlbumSortKey key) {
-  std::vector<MediaEntry> tracks;
-  for (int i = 0; i < album.GetSize(); ++i) tracks.push_back(album.GetAt(i));
-  for (std::size_t limit = tracks.size() - 1; limit > 0; --limit) {
-    bool swapped = false;
-    for (std::size_t j = 0; j < limit; ++j) {
-      const std::string keyA(AlbumSortKeyOf(tracks[j], key));
-      const std::string keyB(AlbumSortKeyOf(tracks[j + 1], key));
-      if (keyA > keyB || (keyA == keyB && tracks[j].m_strName > tracks[j + 1].m_strName)) {
-        std::swap(tracks[j], tracks[j + 1]);
-        swapped = true;
-      }
+// The text each key stands for, written out again here so that a wrong key
+// shows: the folder is the path up to and including its last separator.
+std::string KeyText(const MediaEntry& track, AlbumSortKey key) {
+  switch (key) {
+    case AlbumSortKey::FullPath: return track.m_strFile;
+    case AlbumSortKey::Path: {
+      const std::size_t cut = track.m_strFile.find_last_of(kPathSeparator);
+      return cut == std::string::npos ? "" : track.m_strFile.substr(0, cut + 1);
     }
-    if (!swapped) break;
+    case AlbumSortKey::Name: return track.m_strName;
+    case AlbumSortKey::Genre: return track.m_strGenre;
+    case AlbumSortKey::Source: return track.m_strSource;
+    case AlbumSortKey::Artist: return track.m_strArtist;
   }
+  return {};
+}
+
+std::vector<std::string> Ids(const std::vector<MediaEntry>& tracks) {
   std::vector<std::string> ids;
   for (const MediaEntry& track : tracks) ids.push_back(track.m_strComment);
   return ids;
 }
 
-std::vector<std::string> Sorted(EntryArray album, AlbumSortKey key) {
-  ApplyOrder(album, AlbumSortOrder(album, key));
-  std::vector<std::string> ids;
-  for (int i = 0; i < album.GetSize(); ++i) ids.push_back(album.GetAt(i).m_strComment);
-  return ids;
+std::vector<std::string> Ids(EntryArray entries, const std::vector<int>& order) {
+  ApplyOrder(entries, order);
+  std::vector<MediaEntry> tracks;
+  for (int i = 0; i < entries.GetSize(); ++i) tracks.push_back(entries.At(i));
+  return Ids(tracks);
 }
 
-// Texts from a small alphabet, so keys and names are often equal, one a
-// prefix of another, or differ only in case or in a byte above 127.
-std::string SmallText(std::mt19937& random) {
+// Texts that often share their first 15, 16 or 20 bytes and then go on or
+// stop, so whole texts, not only their first sixteen bytes, must decide; a
+// small alphabet makes equal texts, prefixes, case and a byte above 127 common.
+std::string Text(std::mt19937& random) {
+  static const std::vector<std::string> kStems = {"", "aAbBaAbBaAbBaAb", "aAbBaAbBaAbBaAbB",
+                                                  "aAbBaAbBaAbBaAbB\xE9" "aAb"};
   static const std::string kLetters = "aAbB\xE9";
-  std::string text;
-  const int length = static_cast<int>(random() % 3);
-  for (int i = 0; i < length; ++i) text += kLetters[random() % kLetters.size()];
+  std::string text = kStems[random() % kStems.size()];
+  for (unsigned i = random() % 3; i > 0; --i) text += kLetters[random() % kLetters.size()];
   return text;
 }
 
-EntryArray RandomAlbum(unsigned seed, int size) {
+std::vector<MediaEntry> RandomAlbum(unsigned seed, int size) {
   std::mt19937 random(seed);
-  EntryArray album;
+  std::vector<MediaEntry> tracks(static_cast<std::size_t>(size));
   for (int i = 0; i < size; ++i) {
-    MediaEntry track;
-    track.m_strFile = "/" + SmallText(random) + "/" + SmallText(random);
-    track.m_strName = SmallText(random);
-    track.m_strGenre = SmallText(random);
-    track.m_strSource = SmallText(random);
-    track.m_strArtist = SmallText(random);
+    MediaEntry& track = tracks[static_cast<std::size_t>(i)];
+    track.m_strFile = Text(random);
+    for (unsigned parts = random() % 3; parts > 0; --parts) track.m_strFile += kPathSeparator + Text(random);
+    for (std::string* text : {&track.m_strName, &track.m_strGenre, &track.m_strSource, &track.m_strArtist}) {
+      *text = Text(random);
+    }
     track.m_strComment = std::to_string(i);  // tells equal tracks apart
-    album.Add(track);
   }
-  return album;
+  return tracks;
 }
 
+EntryArray ArrayOf(const std::vector<MediaEntry>& tracks) {
+  EntryArray entries;
+  for (const MediaEntry& track : tracks) entries.Add(track);
+  return entries;
+}
+
+// std::string compares bytes as unsigned values, as the sorts must.
 class AlbumSortTest : public testing::TestWithParam<AlbumSortKey> {};
 
-TEST_P(AlbumSortTest, GivesTheBubbleSortsOrder) {
+TEST_P(AlbumSortTest, GivesTheOrderOfAStableSortByKeyThenName) {
+  const AlbumSortKey key = GetParam();
   for (unsigned seed = 1; seed <= 10; ++seed) {
-    const EntryArray album = RandomAlbum(seed, 150);
-    ASSERT_EQ(Sorted(album, GetParam()), BubbleSorted(album, GetParam())) << "seed " << seed;
+    std::vector<MediaEntry> tracks = RandomAlbum(seed, 150);
+    const EntryArray album = ArrayOf(tracks);
+    std::stable_sort(tracks.begin(), tracks.end(), [key](const MediaEntry& a, const MediaEntry& b) {
+      const std::string keyA = KeyText(a, key), keyB = KeyText(b, key);
+      return keyA != keyB ? keyA < keyB : a.m_strName < b.m_strName;
+    });
+    ASSERT_EQ(Ids(album, AlbumSortOrder(album, key)), Ids(tracks)) << "seed " << seed;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryKey, AlbumSortTest,
                          testing::Values(AlbumSortKey::FullPath, AlbumSortKey::Path, AlbumSortKey::Name,
-                                         AlbumSortKey::Genre, AlbumSortKey::Source, AlbumSortKey::Artist));
+                                         AlbumSortKey::Genre, AlbumSortKey::Source, AlbumSortKey::Artist),
+                         [](const testing::TestParamInfo<AlbumSortKey>& info) {
+                           return "Key" + std::to_string(static_cast<int>(info.param));
+                         });
 
-TEST(AlbumSortKeyTest, PathIsTheFolderWithItsSeparator) {
-  MediaEntry track;
-  track.m_strFile = std::string("music") + kPathSeparator + "a.wav";
-  EXPECT_EQ(AlbumSortKeyOf(track, AlbumSortKey::Path), std::string("music") + kPathSeparator);
-  track.m_strFile = "a.wav";
-  EXPECT_EQ(AlbumSortKeyOf(track, AlbumSortKey::Path), "");
-}
-
-TEST(KeySortTest, OrdersKeysByBytesAndKeepsEqualKeysInOrder) {
-  EntryArray entries;
-  for (const char* key : {"b", "a", "B", "A", "a"}) {
-    MediaEntry entry;
-    entry.m_strFile = key;
-    entry.m_strName = std::to_string(entries.GetSize());
-    entries.Add(entry);
-  }
-  ApplyOrder(entries, KeySortOrder(entries));
-  std::vector<std::string> seen;
-  for (int i = 0; i < entries.GetSize(); ++i) seen.push_back(entries.At(i).m_strFile + entries.At(i).m_strName);
-  EXPECT_EQ(seen, (std::vector<std::string>{"A3", "B2", "a1", "a4", "b0"}));
+// The dictionary's order: by key alone, equal keys keeping their order.
+TEST(KeySortTest, GivesTheOrderOfAStableSortByKey) {
+  std::vector<MediaEntry> entries = RandomAlbum(11, 150);
+  const EntryArray dictionary = ArrayOf(entries);
+  std::stable_sort(entries.begin(), entries.end(),
+                   [](const MediaEntry& a, const MediaEntry& b) { return a.m_strFile < b.m_strFile; });
+  EXPECT_EQ(Ids(dictionary, KeySortOrder(dictionary)), Ids(entries));
 }
 
 }  // namespace

@@ -5,7 +5,10 @@
 #include <vector>
 
 #include "dictionary_store.h"
+#include "entry_array.h"
 #include "platform_hooks.h"
+#include "riff_builder.h"
+#include "temp_dir.h"
 #include "text_file.h"
 #include "track_list_view.h"
 #include "tracklist_controller.h"
@@ -79,3 +82,13 @@ inline std::string Lines(const std::vector<std::string>& lines) {
   for (const auto& line : lines) text += line + std::string(kLineEnd);
   return text;
 }
+
+// The files of the entries, in order.
+inline std::vector<std::string> FilesOf(const EntryArray& entries) {
+  std::vector<std::string> files;
+  for (int i = 0; i < entries.GetSize(); ++i) files.push_back(entries.At(i).m_strFile);
+  return files;
+}
+
+// What a data file holds now, as text.
+inline std::string SavedText(const std::string& path) { return ToText(ReadFileBytes(path)); }

@@ -24,19 +24,6 @@ class TagDisplayEditorTest : public ::testing::Test {
                            [this](int n, int v) { flags[static_cast<std::size_t>(n)] = v; }};
 };
 
-TEST_F(TagDisplayEditorTest, BoxesStandInTheirOnScreenOrder) {
-  editor.Open();
-  EXPECT_EQ(editor.Window()->windowTitle(), "Tag Display");
-  const std::vector<std::pair<int, QString>> topDown = {{1, "Artist"}, {2, "Name"},   {3, "Genre"},
-                                                        {4, "Date"},   {6, "Source"}, {5, "Comment"}};
-  int lastY = -1;
-  for (const auto& [number, text] : topDown) {
-    EXPECT_EQ(Box(number).text(), text);
-    EXPECT_GT(Box(number).y(), lastY) << text.toStdString();
-    lastY = Box(number).y();
-  }
-}
-
 TEST_F(TagDisplayEditorTest, ClicksToggleFlagsAtOnce) {
   flags[4] = 1;
   editor.Open();
