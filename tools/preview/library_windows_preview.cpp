@@ -1,5 +1,5 @@
 // Shows the tracklist window and the dictionary editor on a few made-up
-// tracks and records, for a look under a display (not run by CTest):
+// tracks and records, for a look under a display:
 //   library_windows_preview [seconds]
 #include <QApplication>
 #include <QListView>
