@@ -28,9 +28,9 @@ AlbumSortKey SortKeyOf(int command) {
   }
 }
 
-QString DefaultFileChooser(QWidget* parent) {
-  // All files, one of them; no filter, no default name.
-  return QFileDialog::getOpenFileName(parent);
+QStringList DefaultFileChooser(QWidget* parent) {
+  // All files, as many as the user picks; no filter, no default name.
+  return QFileDialog::getOpenFileNames(parent);
 }
 
 // The fixed tooltips of the buttons and indicators.
@@ -180,20 +180,20 @@ void CTracklistDlg::SortAlbum(int command) {
 
 void CTracklistDlg::OnAdd() {
   if (!WindowExists()) return;
-  const QString chosen = m_fileChooser(m_pWindow);
-  if (chosen.isEmpty()) return;
-  const std::string path = PathBytes(chosen);
-  if (HasLineBreak(path)) {
-    m_hooks.Message(LeftOutMessage(kAlbumFileName, {path}));
+  DropList chosen;
+  std::vector<std::string> leftOut;
+  for (const QString& file : m_fileChooser(m_pWindow)) {
+    const std::string path = PathBytes(file);
+    (HasLineBreak(path) ? leftOut : chosen).push_back(path);
+  }
+  if (!leftOut.empty()) m_hooks.Message(LeftOutMessage(kAlbumFileName, leftOut));
+  // Added before the album has been read, the tracks would be emptied out by
+  // the load; they wait with the drops.
+  if (!IsAlbumRead()) {
+    if (!chosen.empty()) HoldDrop(chosen);
     return;
   }
-  // Added before the album has been read, the track would be emptied out by
-  // the load; it waits with the drops.
-  if (IsAlbumRead()) {
-    AddPath(path);
-  } else {
-    HoldDrop({path});
-  }
+  for (const std::string& path : chosen) AddPath(path);
 }
 
 void CTracklistDlg::OnDelete() {

@@ -9,6 +9,7 @@
 #include <QRect>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include "track_collection.h"
 
@@ -25,8 +26,8 @@ class CTracklistDlg : public QObject, public TrackCollection {
   Q_OBJECT
 
  public:
-  // Asks the user for one file to add; an empty result means Cancel.
-  using FileChooser = std::function<QString(QWidget* parent)>;
+  // Asks the user for the files to add; an empty result means Cancel.
+  using FileChooser = std::function<QStringList(QWidget* parent)>;
 
   // mainDlg is the main controller (never null); parent owns the window.
   CTracklistDlg(TracklistController* mainDlg, QWidget* parent,

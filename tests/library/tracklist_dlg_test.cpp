@@ -239,6 +239,24 @@ TEST_F(TracklistDlgTest, TheListFollowsTheAlbumThroughALoadAndADropWaits) {
   EXPECT_EQ(m_dlg.TakeHeldDrops(), std::vector<DropList>{DropList{dropped}});
 }
 
+// The Add dialog takes several files at once; a name with a line break is
+// left out with a message, and the album file waits for the next save.
+TEST_F(TracklistDlgTest, AddTakesSeveralFilesWithoutSaving) {
+  const std::string a = m_dir.Write("a.txt", "x"), b = m_dir.Write("b.txt", "x");
+  const std::string broken = m_dir.Write("bro\nken.txt", "x");
+  m_dlg.SetFileChooser([&](QWidget*) {
+    return QStringList{QString::fromStdString(a), QString::fromStdString(broken), QString::fromStdString(b)};
+  });
+  m_dlg.OpenWindow();
+  WriteAlbumFile("untouched\n");
+  m_dlg.OnAdd();
+  m_dlg.SetFileChooser([](QWidget*) { return QStringList(); });
+  m_dlg.OnAdd();
+  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"a.txt", "b.txt"}));
+  EXPECT_EQ(AlbumFile(), "untouched\n");
+  EXPECT_EQ(m_messages.Texts().size(), 1);
+}
+
 TEST_F(TracklistDlgTest, WindowGoneWithItsParentIsForgotten) {
   auto parent = std::make_unique<QWidget>();
   CTracklistDlg dlg(&m_controller, parent.get(), m_dir.File("other.alb"));
