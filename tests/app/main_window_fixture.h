@@ -1,6 +1,6 @@
 #pragma once
 
-// A shown main window with a fake playback window, and its pixels.
+// A shown main window with the simulated playback window, and its pixels.
 #include <QWindow>
 #include <gtest/gtest.h>
 
@@ -8,14 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "fake_mci_window.h"
 #include "main_dlg.h"
+#include "simulated_mci_window.h"
 #include "skin_image.h"
 
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    window.SetMciWindow(std::make_unique<FakeMciWindow>(&calls));
+    auto mci = std::make_unique<SimulatedMciWindow>();
+    m_mci = mci.get();
+    window.SetMciWindow(std::move(mci));
     window.show();
   }
 
@@ -39,6 +41,9 @@ class MainWindowTest : public ::testing::Test {
   // A client point as the window's own coordinates.
   static QPoint At(int clientX, int clientY) { return {clientX + kBorder, clientY + kBorder}; }
 
+  // What the playback window was asked to do.
+  const std::vector<std::string>& Calls() const { return m_mci->Calls(); }
+
   CMainDlg window;
-  std::vector<std::string> calls;
+  SimulatedMciWindow* m_mci = nullptr;
 };
