@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <fstream>
 #include <memory>
+#include <sstream>
 #include <string>
 
 #include "main_dlg.h"
@@ -31,6 +33,14 @@ class ScopedCurrentDir {
   };
   std::unique_ptr<char, FreeName> m_previous;
 };
+
+// A file's whole text; empty when it cannot be read.
+inline std::string ReadText(const std::string& path) {
+  std::ifstream in(path);
+  std::ostringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
 
 class ControllerTest : public ::testing::Test {
  protected:

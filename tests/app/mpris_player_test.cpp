@@ -3,6 +3,7 @@
 #include <QDBusObjectPath>
 #include <QSignalSpy>
 #include <functional>
+#include <tuple>
 
 #include "controller_fixture.h"
 
@@ -12,20 +13,7 @@ using Act = std::function<void(CMainDlg&, CMprisPlayer&)>;
 
 // What a command leaves behind: the lit transport buttons, the current
 // track and what the playback window was asked to do.
-struct Outcome {
-  std::vector<int> lit;
-  int current = -1;
-  std::vector<std::string> calls;
-  bool operator==(const Outcome&) const = default;
-};
-
-void PrintTo(const Outcome& o, std::ostream* os) {
-  *os << "lit {";
-  for (int id : o.lit) *os << id << ' ';
-  *os << "} current " << o.current << " calls {";
-  for (const auto& call : o.calls) *os << call << "; ";
-  *os << '}';
-}
+using Outcome = std::tuple<std::vector<int>, int, std::vector<std::string>>;
 
 class MprisPlayerTest : public ControllerTest {
  protected:
@@ -51,11 +39,11 @@ class MprisPlayerTest : public ControllerTest {
     seen->ClearCalls();
     CMprisPlayer player(*dlg);
     act(*dlg, player);
-    Outcome outcome{{}, dlg->TracklistDlg().GetCurrentIndex(), seen->Calls()};
+    std::vector<int> lit;
     for (int id : {IDC_PLAY, IDC_PAUSE, IDC_STOP, IDC_FF, IDC_RW}) {
-      if (dlg->Button(id)->GetLit()) outcome.lit.push_back(id);
+      if (dlg->Button(id)->GetLit()) lit.push_back(id);
     }
-    return outcome;
+    return {lit, dlg->TracklistDlg().GetCurrentIndex(), seen->Calls()};
   }
 };
 

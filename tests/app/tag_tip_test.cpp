@@ -17,10 +17,9 @@ MediaEntry Tagged() {
   return track;
 }
 
-TEST(TagTipTest, NoFlagGivesNoText) { EXPECT_EQ(TagTipText(Tagged(), CTagDisplayDlg()), ""); }
-
-TEST(TagTipTest, CommentComesBeforeSource) {
+TEST(TagTipTest, ChosenTagsInOrderWithCommentBeforeSource) {
   CTagDisplayDlg flags;
+  EXPECT_EQ(TagTipText(Tagged(), flags), "");
   flags.SetTagFlag(6, 1);
   flags.SetTagFlag(5, 1);
   flags.SetTagFlag(3, 1);
