@@ -83,7 +83,6 @@ INSTANTIATE_TEST_SUITE_P(
                       Failure{{"--info", "@missing.wav"}, 1, "no such file"},
                       Failure{{"--set", "INAM=a", "@good.txt"}, 1, "must end in wav"},
                       Failure{{"--info", "@text.wav"}, 1, "is not a RIFF WAVE file"},
-                      Failure{{"--set", "INAM=a", "@late.wav"}, 1, "bytes after the end of its RIFF chunk"},
-                      Failure{{"--info"}, 2, "Usage: kestrune"}));
+                      Failure{{"--set", "INAM=a", "@late.wav"}, 1, "bytes after the end of its RIFF chunk"}));
 
 }  // namespace
