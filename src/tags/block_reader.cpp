@@ -21,13 +21,12 @@ bool BlockReader::InWindow(std::uint64_t offset, std::uint64_t length) const {
          length <= windowLength_ - (offset - windowStart_);
 }
 
-bool BlockReader::Load(std::uint64_t offset) {
+void BlockReader::Load(std::uint64_t offset) {
   windowStart_ = offset;
   windowLength_ = 0;
-  if (offset >= size_) return false;
+  if (offset >= size_) return;
   const std::size_t wanted = static_cast<std::size_t>(std::min<std::uint64_t>(capacity_, size_ - offset));
   windowLength_ = source_.ReadAt(offset, std::span(window_.get(), wanted));
-  return windowLength_ > 0;
 }
 
 bool BlockReader::ReadExact(std::uint64_t offset, std::span<std::uint8_t> out) {

@@ -41,8 +41,9 @@ class BlockReader {
 
  private:
   bool InWindow(std::uint64_t offset, std::uint64_t length) const;
-  // Fills the window from offset; false when nothing could be read.
-  bool Load(std::uint64_t offset);
+  // Fills the window from offset; the window is empty when nothing could be
+  // read, which the callers find by asking InWindow.
+  void Load(std::uint64_t offset);
 
   ByteSource& source_;
   std::uint64_t size_;
