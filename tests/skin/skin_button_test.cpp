@@ -39,42 +39,6 @@ const Probe& HomeProbe() {
   return probe;
 }
 
-struct StateCase {
-  const char* name;
-  int lit;
-  bool held;
-  int pressedFace;  // 0: the button has none
-  ColorTriple glyph;
-  int faceShown;
-};
-
-class SkinButtonStateTest : public ::testing::TestWithParam<StateCase> {};
-
-TEST_P(SkinButtonStateTest, ShowsTheFaceAndGlyphColourOfItsState) {
-  const StateCase& c = GetParam();
-  const Probe& probe = HomeProbe();
-  ASSERT_TRUE(probe.glyphX >= 0 && probe.faceX >= 0) << "the home button has no such pixels";
-  CSkinButton button;
-  button.resize(16, 15);
-  ASSERT_EQ(button.LoadBitmaps(IDB_FACE_NARROW, c.pressedFace, IDB_GLYPH_HOME), 1);
-  button.SetColor(kColour);
-  button.SetLit(c.lit);
-  button.setDown(c.held);
-  const PixelBuffer shown = Grab(button);
-  EXPECT_EQ(shown.Pixel(probe.glyphX, probe.glyphY), c.glyph);
-  EXPECT_EQ(shown.Pixel(probe.faceX, probe.faceY), LoadSkinBitmap(c.faceShown).Pixel(probe.faceX, probe.faceY));
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    States, SkinButtonStateTest,
-    ::testing::Values(StateCase{"LitShowsTheFullColour", 1, false, IDB_FACE_NARROW_PRESSED, kColour, IDB_FACE_NARROW},
-                      StateCase{"HeldShowsTheFullColourOnThePressedFace", 0, true, IDB_FACE_NARROW_PRESSED, kColour,
-                                IDB_FACE_NARROW_PRESSED},
-                      StateCase{"UnlitShowsHalfTheColour", 0, false, IDB_FACE_NARROW_PRESSED,
-                                ColorTriple{100, 50, 25}, IDB_FACE_NARROW},
-                      StateCase{"HeldWithoutAPressedFaceKeepsItsFace", 0, true, 0, kColour, IDB_FACE_NARROW}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 // Counts the paintings, to tell an immediate repaint from none.
 class CountingButton : public CSkinButton {
  public:
@@ -87,7 +51,12 @@ class CountingButton : public CSkinButton {
   }
 };
 
-TEST(SkinButton, SetLitBeforeTheFirstDrawingOnlyStoresTheState) {
+// Before its first drawing a change only stores the state; once drawn, each
+// change repaints at once, with no event loop in between, in the face and
+// glyph colour of the state.
+TEST(SkinButton, ShowsTheFaceAndGlyphColourOfItsState) {
+  const Probe& probe = HomeProbe();
+  ASSERT_TRUE(probe.glyphX >= 0 && probe.faceX >= 0) << "the home button has no such pixels";
   CountingButton button;
   button.resize(16, 15);
   ASSERT_EQ(button.LoadBitmaps(IDB_FACE_NARROW, IDB_FACE_NARROW_PRESSED, IDB_GLYPH_HOME), 1);
@@ -95,28 +64,28 @@ TEST(SkinButton, SetLitBeforeTheFirstDrawingOnlyStoresTheState) {
   button.SetLit(1);
   EXPECT_EQ(button.paintings, 0);
   EXPECT_FALSE(button.HasBeenDrawn());
-  EXPECT_EQ(button.GetLit(), 1);
-
   button.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&button));
   EXPECT_TRUE(button.HasBeenDrawn());
-  const Probe& probe = HomeProbe();
-  ASSERT_GE(probe.glyphX, 0);
-  EXPECT_EQ(Grab(button).Pixel(probe.glyphX, probe.glyphY), kColour);
 
-  // Once drawn, a change repaints at once, with no event loop in between.
-  const int before = button.paintings;
-  button.SetLit(0);
-  EXPECT_GT(button.paintings, before);
-}
-
-TEST(SkinButton, ReportsBitmapsThatCannotBeLoaded) {
-  CSkinButton button;
-  EXPECT_EQ(button.LoadBitmaps(299, IDB_FACE_NARROW_PRESSED, IDB_GLYPH_HOME), 0);
-  EXPECT_EQ(button.LoadBitmaps(IDB_FACE_NARROW, 0, 299), 0);
-  // Without its glyph the button shows its face alone.
-  button.resize(16, 15);
-  EXPECT_EQ(Grab(button), LoadSkinBitmap(IDB_FACE_NARROW));
+  struct Row {
+    int lit;
+    bool held;
+    ColorTriple glyph;
+    int face;
+  };
+  for (const Row& row : {Row{1, false, kColour, IDB_FACE_NARROW}, Row{0, true, kColour, IDB_FACE_NARROW_PRESSED},
+                         Row{0, false, ColorTriple{100, 50, 25}, IDB_FACE_NARROW}}) {
+    button.setDown(row.held);
+    const int before = button.paintings;
+    button.SetLit(row.lit);
+    EXPECT_GT(button.paintings, before) << "lit " << row.lit;
+    EXPECT_EQ(button.GetLit(), row.lit);
+    const PixelBuffer shown = Grab(button);
+    EXPECT_EQ(shown.Pixel(probe.glyphX, probe.glyphY), row.glyph) << "lit " << row.lit << ", held " << row.held;
+    EXPECT_EQ(shown.Pixel(probe.faceX, probe.faceY), LoadSkinBitmap(row.face).Pixel(probe.faceX, probe.faceY))
+        << "lit " << row.lit << ", held " << row.held;
+  }
 }
 
 // One helper serves every skin control.

@@ -23,18 +23,6 @@ TEST(SkinArtwork, ThereIsAProgramIcon) {
   EXPECT_TRUE(icon.hasAlphaChannel());
 }
 
-// The sysmenu glyph is a 16-colour bitmap used as a mask: black and white only.
-TEST(SkinArtwork, TheSixteenColourGlyphHoldsOnlyBlackAndWhite) {
-  const PixelBuffer glyph = LoadSkinBitmap(IDB_GLYPH_SYSMENU);
-  ASSERT_FALSE(glyph.IsEmpty());
-  for (int y = 0; y < glyph.Height(); ++y) {
-    for (int x = 0; x < glyph.Width(); ++x) {
-      const ColorTriple p = glyph.Pixel(x, y);
-      EXPECT_TRUE(p == (ColorTriple{0, 0, 0}) || p == (ColorTriple{255, 255, 255})) << x << "," << y;
-    }
-  }
-}
-
 TEST(SkinArtwork, DigitMasksSplitTheSegmentsThatTheHoleMaskCuts) {
   const PixelBuffer holes = LoadSkinBitmap(IDB_DIGIT_HOLES);
   ASSERT_FALSE(holes.IsEmpty());

@@ -37,38 +37,35 @@ class StatusDisplayTest : public ::testing::Test {
   CStatusDisplay display;
 };
 
-struct TimeCase {
-  int steps;  // clicks on the display, from elapsed time
-  std::uint32_t length;
-  std::uint32_t time;
-  std::array<int, 4> digits;
-};
-
-class StatusDisplayTimeTest : public StatusDisplayTest, public ::testing::WithParamInterface<TimeCase> {};
-
-TEST_P(StatusDisplayTimeTest, ShowsTheDigitsOfTheMode) {
-  const TimeCase& c = GetParam();
-  display.SetLength(c.length);
-  for (int step = 0; step < c.steps; ++step) {
-    display.StepMode();
-  }
-  display.SetTime(c.time);
-  const PixelBuffer shown = Grab(display);
-  for (std::size_t i = 0; i < c.digits.size(); ++i) {
-    EXPECT_EQ(Crop(shown, kDigitX[i], 5, 12, 23), ExpectedCell(c.digits[i])) << "cell " << i << " should show "
-                                                                              << c.digits[i];
+// Each row clicks the display on to its mode (the clicks count from the
+// first row, on elapsed time), then shows a length and a time.
+TEST_F(StatusDisplayTest, ShowsTheDigitsOfTheMode) {
+  struct Row {
+    int clicks;
+    std::uint32_t length, time;
+    std::array<int, 4> digits;
+  };
+  const Row rows[] = {{0, 0, 59, {kBlank, 0, 5, 9}},
+                      // From 100 minutes on the first cell shows a lit 0.
+                      {0, 0, 6000, {0, 0, 0, 0}},
+                      {1, 185, 60, {kBlank, 2, 0, 5}},
+                      // Past the length, remaining time stops at 0:00.
+                      {1, 185, 190, {kBlank, 0, 0, 0}},
+                      {2, 185, 60, {kBlank, 3, 0, 5}},
+                      // The third click comes back to elapsed time.
+                      {3, 700, 600, {1, 0, 0, 0}}};
+  int clicks = 0;
+  for (const Row& row : rows) {
+    display.SetLength(row.length);
+    for (; clicks < row.clicks; ++clicks) display.StepMode();
+    display.SetTime(row.time);
+    const PixelBuffer shown = Grab(display);
+    for (std::size_t i = 0; i < row.digits.size(); ++i) {
+      EXPECT_EQ(Crop(shown, kDigitX[i], 5, 12, 23), ExpectedCell(row.digits[i]))
+          << row.clicks << " clicks, time " << row.time << ": cell " << i << " should show " << row.digits[i];
+    }
   }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Times, StatusDisplayTimeTest,
-    ::testing::Values(TimeCase{0, 0, 59, {kBlank, 0, 5, 9}}, TimeCase{0, 0, 600, {1, 0, 0, 0}},
-                      // From 100 minutes on the first cell shows a lit 0.
-                      TimeCase{0, 0, 6000, {0, 0, 0, 0}}, TimeCase{1, 185, 60, {kBlank, 2, 0, 5}},
-                      // Past the length, remaining time stops at 0:00.
-                      TimeCase{1, 185, 190, {kBlank, 0, 0, 0}}, TimeCase{2, 185, 60, {kBlank, 3, 0, 5}},
-                      // The third click comes back to elapsed time.
-                      TimeCase{3, 185, 60, {kBlank, 1, 0, 0}}));
 
 // A lamp shows a third of its colour until it is lit; lamps and elements the
 // display does not have change nothing.
