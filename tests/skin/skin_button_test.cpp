@@ -11,34 +11,6 @@ namespace {
 constexpr ColorTriple kColour{200, 100, 50};
 constexpr ColorTriple kWhite{255, 255, 255};
 
-// A pixel on the home glyph, and one off it where the two narrow faces differ.
-struct Probe {
-  int glyphX = -1, glyphY = -1, faceX = -1, faceY = -1;
-};
-
-const Probe& HomeProbe() {
-  static const Probe probe = [] {
-    const PixelBuffer glyph = LoadSkinBitmap(IDB_GLYPH_HOME);
-    const PixelBuffer face = LoadSkinBitmap(IDB_FACE_NARROW);
-    const PixelBuffer pressed = LoadSkinBitmap(IDB_FACE_NARROW_PRESSED);
-    Probe found;
-    for (int y = 0; y < face.Height(); ++y) {
-      for (int x = 0; x < face.Width(); ++x) {
-        const bool on = glyph.Pixel(x, y) == kWhite;
-        if (on && found.glyphX < 0) {
-          found.glyphX = x;
-          found.glyphY = y;
-        } else if (!on && found.faceX < 0 && face.Pixel(x, y) != pressed.Pixel(x, y)) {
-          found.faceX = x;
-          found.faceY = y;
-        }
-      }
-    }
-    return found;
-  }();
-  return probe;
-}
-
 // Counts the paintings, to tell an immediate repaint from none.
 class CountingButton : public CSkinButton {
  public:
@@ -55,8 +27,15 @@ class CountingButton : public CSkinButton {
 // change repaints at once, with no event loop in between, in the face and
 // glyph colour of the state.
 TEST(SkinButton, ShowsTheFaceAndGlyphColourOfItsState) {
-  const Probe& probe = HomeProbe();
-  ASSERT_TRUE(probe.glyphX >= 0 && probe.faceX >= 0) << "the home button has no such pixels";
+  const PixelBuffer glyph = LoadSkinBitmap(IDB_GLYPH_HOME);
+  const PixelBuffer face = LoadSkinBitmap(IDB_FACE_NARROW);
+  const PixelBuffer pressed = LoadSkinBitmap(IDB_FACE_NARROW_PRESSED);
+  // A pixel on the home glyph, and one off it where the two narrow faces differ.
+  const QPoint onGlyph = FindPixel(glyph, [](ColorTriple p, int, int) { return p == kWhite; });
+  const QPoint onFace = FindPixel(face, [&](ColorTriple p, int x, int y) {
+    return glyph.Pixel(x, y) != kWhite && p != pressed.Pixel(x, y);
+  });
+  ASSERT_TRUE(onGlyph.x() >= 0 && onFace.x() >= 0) << "the home button has no such pixels";
   CountingButton button;
   button.resize(16, 15);
   ASSERT_EQ(button.LoadBitmaps(IDB_FACE_NARROW, IDB_FACE_NARROW_PRESSED, IDB_GLYPH_HOME), 1);
@@ -72,18 +51,18 @@ TEST(SkinButton, ShowsTheFaceAndGlyphColourOfItsState) {
     int lit;
     bool held;
     ColorTriple glyph;
-    int face;
+    const PixelBuffer* face;
   };
-  for (const Row& row : {Row{1, false, kColour, IDB_FACE_NARROW}, Row{0, true, kColour, IDB_FACE_NARROW_PRESSED},
-                         Row{0, false, ColorTriple{100, 50, 25}, IDB_FACE_NARROW}}) {
+  for (const Row& row :
+       {Row{1, false, kColour, &face}, Row{0, true, kColour, &pressed}, Row{0, false, ColorTriple{100, 50, 25}, &face}}) {
     button.setDown(row.held);
     const int before = button.paintings;
     button.SetLit(row.lit);
     EXPECT_GT(button.paintings, before) << "lit " << row.lit;
     EXPECT_EQ(button.GetLit(), row.lit);
     const PixelBuffer shown = Grab(button);
-    EXPECT_EQ(shown.Pixel(probe.glyphX, probe.glyphY), row.glyph) << "lit " << row.lit << ", held " << row.held;
-    EXPECT_EQ(shown.Pixel(probe.faceX, probe.faceY), LoadSkinBitmap(row.face).Pixel(probe.faceX, probe.faceY))
+    EXPECT_EQ(shown.Pixel(onGlyph.x(), onGlyph.y()), row.glyph) << "lit " << row.lit << ", held " << row.held;
+    EXPECT_EQ(shown.Pixel(onFace.x(), onFace.y()), row.face->Pixel(onFace.x(), onFace.y()))
         << "lit " << row.lit << ", held " << row.held;
   }
 }

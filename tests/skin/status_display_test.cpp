@@ -73,17 +73,9 @@ TEST_F(StatusDisplayTest, LightsOnlyTheLampsItHas) {
   constexpr ColorTriple kAud{255, 255, 0};
   display.SetElementColor(23, kAud);
   const PixelBuffer mask = LoadSkinBitmap(IDB_LAMP_AUD);
-  int shapeX = -1, shapeY = -1;
-  for (int y = 0; y < mask.Height() && shapeX < 0; ++y) {
-    for (int x = 0; x < mask.Width() && shapeX < 0; ++x) {
-      if (mask.Pixel(x, y) == ColorTriple{255, 255, 255}) {
-        shapeX = x;
-        shapeY = y;
-      }
-    }
-  }
-  ASSERT_GE(shapeX, 0) << "the lamp has no shape";
-  const auto lampPixel = [&] { return Grab(display).Pixel(56 + shapeX, 33 + shapeY); };
+  const QPoint shape = FindPixel(mask, [](ColorTriple p, int, int) { return p == ColorTriple{255, 255, 255}; });
+  ASSERT_GE(shape.x(), 0) << "the lamp has no shape";
+  const auto lampPixel = [&] { return Grab(display).Pixel(56 + shape.x(), 33 + shape.y()); };
   EXPECT_EQ(lampPixel(), (ColorTriple{85, 85, 0}));
 
   const PixelBuffer before = Grab(display);

@@ -1,6 +1,7 @@
 #pragma once
 
 // What an offscreen widget shows, as a pixel buffer.
+#include <QPoint>
 #include <QWidget>
 
 #include "pixel_buffer.h"
@@ -17,4 +18,15 @@ inline PixelBuffer Crop(const PixelBuffer& buffer, int x, int y, int width, int 
     }
   }
   return block;
+}
+
+// The first pixel, row by row, that `accepts` takes; (-1, -1) when there is none.
+template <typename Accepts>
+QPoint FindPixel(const PixelBuffer& buffer, Accepts accepts) {
+  for (int y = 0; y < buffer.Height(); ++y) {
+    for (int x = 0; x < buffer.Width(); ++x) {
+      if (accepts(buffer.Pixel(x, y), x, y)) return QPoint(x, y);
+    }
+  }
+  return QPoint(-1, -1);
 }
