@@ -25,13 +25,18 @@ class RecordingMainDlg : public CMainDlg {
   }
 };
 
-class StartupTest : public ::testing::Test {
+// The controller's fixture on a main window that records its settings saves,
+// in a folder with a two-track album and an empty dictionary.
+class StartupTest : public ControllerTest {
  protected:
   void SetUp() override {
     m_oldAlbum = m_dir.Write("one.ogg", std::string("x")) + "\n" + m_dir.Write("two.ogg", std::string("x")) + "\n";
     m_dir.Write("default.alb", m_oldAlbum);
     m_dir.Write("default.dic", std::string());
-    m_dlg->SetMciWindow(std::make_unique<SimulatedMciWindow>());
+    auto dlg = std::make_unique<RecordingMainDlg>();
+    m_saves = &dlg->m_settingsSaves;
+    m_dlg = std::move(dlg);
+    ControllerTest::SetUp();
   }
 
   // Start-up ends in the event loop, after the first paint (the playback
@@ -74,11 +79,8 @@ class StartupTest : public ::testing::Test {
     m_dlg->DictionaryDlg().Entries().Add(DictionaryStore::MakeRecord("key.ogg"));
   }
 
-  TempDir m_dir;
-  ScopedCurrentDir m_cwd{m_dir.Path()};
-  CMessageBoxRecorder m_messages;
   std::string m_oldAlbum;
-  std::unique_ptr<RecordingMainDlg> m_dlg = std::make_unique<RecordingMainDlg>();
+  const std::vector<std::string>* m_saves = nullptr;
 };
 
 TEST_F(StartupTest, ADictionaryThatCannotBeCreatedEndsTheStart) {
@@ -99,7 +101,7 @@ TEST_F(StartupTest, ExitIsIgnoredWhileTheAlbumLoadsAndALaterExitSavesInOrder) {
   m_dlg->OnTimer(IDT_LOADALBUM);
   EXPECT_EQ(readyDuringLoad, 0);
   EXPECT_FALSE(m_dlg->HasEnded());
-  EXPECT_TRUE(m_dlg->m_settingsSaves.empty());
+  EXPECT_TRUE(m_saves->empty());
 
   ChangeData();
   m_dlg->OnCommand(IDC_EXIT);
@@ -107,8 +109,8 @@ TEST_F(StartupTest, ExitIsIgnoredWhileTheAlbumLoadsAndALaterExitSavesInOrder) {
   ASSERT_EQ(finished.count(), 1);
   EXPECT_EQ(finished.first().first().toInt(), 0);
   // The settings went first, while both files were as they were.
-  ASSERT_EQ(m_dlg->m_settingsSaves.size(), 1u);
-  EXPECT_EQ(m_dlg->m_settingsSaves[0], m_oldAlbum + "|");
+  ASSERT_EQ(m_saves->size(), 1u);
+  EXPECT_EQ((*m_saves)[0], m_oldAlbum + "|");
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + "/new.ogg\n");
   EXPECT_EQ(ReadText("default.dic").substr(0, 8), "key.ogg\n");
 }
@@ -133,7 +135,7 @@ TEST_F(StartupTest, SessionEndSavesTheDataFilesOnlyOnceTheAlbumIsRead) {
   m_dlg->OnEndSession();
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + "/new.ogg\n");
   EXPECT_EQ(ReadText("default.dic").substr(0, 8), "key.ogg\n");
-  EXPECT_TRUE(m_dlg->m_settingsSaves.empty());
+  EXPECT_TRUE(m_saves->empty());
   EXPECT_FALSE(m_dlg->HasEnded());
 }
 
