@@ -20,9 +20,7 @@ TEST_P(PlaceOnScreensTest, KeepsAWindowThatShowsAtAll) {
 
 INSTANTIATE_TEST_SUITE_P(
     Places, PlaceOnScreensTest,
-    ::testing::Values(PlacementCase{QPoint(300, 200), QPoint(300, 200)},
-                      PlacementCase{QPoint(2000, 900), QPoint(2000, 900)},    // on the second screen
-                      PlacementCase{QPoint(-187, -101), QPoint(-187, -101)},  // one pixel still shows
+    ::testing::Values(PlacementCase{QPoint(-187, -101), QPoint(-187, -101)},  // one pixel still shows
                       PlacementCase{QPoint(-188, 100), QPoint(10, 10)},       // just off the left edge
                       PlacementCase{QPoint(2304, 0), QPoint(10, 10)},         // right of both
                       PlacementCase{QPoint(1100, 768), QPoint(1100, 768)},    // below the first, on the second
