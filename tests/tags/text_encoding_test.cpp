@@ -10,6 +10,8 @@ TEST(TextEncoding, DecodeKeepsUtf8AndReadsOtherBytesAsLatin1) {
   EXPECT_EQ(DecodeTagTextToUtf8("caf\xe9"), "caf\xc3\xa9");
   EXPECT_EQ(DecodeTagTextToUtf8("\xc0\xaf"), "\xc3\x80\xc2\xaf");  // overlong form is not UTF-8
   EXPECT_EQ(DecodeTagTextToUtf8("\xed\xa0\x80"), "\xc3\xad\xc2\xa0\xc2\x80");  // nor is a surrogate
+  // The shortest three- and four-byte forms are UTF-8.
+  EXPECT_EQ(DecodeTagTextToUtf8("\xe0\xa0\x80\xf0\x90\x80\x80"), "\xe0\xa0\x80\xf0\x90\x80\x80");
 }
 
 TEST(TextEncoding, EncodeStoresLatin1WhenEveryCharacterFits) {
