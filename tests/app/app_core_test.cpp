@@ -1,0 +1,62 @@
+// The controller's rules that need no window: the random draw and the tag tip.
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "play_order.h"
+#include "random15.h"
+#include "tag_tip.h"
+
+namespace {
+
+// 32767 * 100000 does not fit 32 bits.
+TEST(RandomIndexTest, SpreadsTheDrawOverTheAlbumWithoutOverflow) {
+  EXPECT_EQ(RandomIndex(0, 7), 0);
+  EXPECT_EQ(RandomIndex(32767, 7), 6);
+  EXPECT_EQ(RandomIndex(16384, 2), 1);
+  EXPECT_EQ(RandomIndex(32767, 100000), 99996);
+}
+
+TEST(Random15Test, DrawsStayInFifteenBitsAndFollowTheSeed) {
+  CRandom15 first;
+  CRandom15 second;
+  first.Seed(1234);
+  second.Seed(1234);
+  bool sawHighHalf = false;
+  for (int i = 0; i < 1000; ++i) {
+    const std::int32_t value = first.Next();
+    ASSERT_GE(value, 0);
+    ASSERT_LT(value, kRandomRange);
+    sawHighHalf = sawHighHalf || value >= kRandomRange / 2;
+    EXPECT_EQ(value, second.Next());
+  }
+  EXPECT_TRUE(sawHighHalf);
+}
+
+TEST(TagTipTest, ChosenTagsInOrderWithCommentBeforeSource) {
+  MediaEntry track;
+  track.m_strArtist = "Artist";
+  track.m_strGenre = "Genre";
+  track.m_strComment = "Comment";
+  track.m_strSource = "Source";
+  CTagDisplayDlg flags;
+  EXPECT_EQ(TagTipText(track, flags), "");
+  flags.SetTagFlag(6, 1);
+  flags.SetTagFlag(5, 1);
+  flags.SetTagFlag(3, 1);
+  EXPECT_EQ(TagTipText(track, flags), "Genre / Comment / Source / ");
+}
+
+TEST(TagDisplayDlgTest, NumbersOutsideOneToSixAreRefused) {
+  CTagDisplayDlg flags;
+  std::vector<std::string> shown;
+  flags.SetMessageSink([&shown](const std::string& text) { shown.push_back(text); });
+  flags.SetTagFlag(0, 1);
+  flags.SetTagFlag(7, 1);
+  flags.SetTagFlag(6, 1);
+  EXPECT_EQ(flags.GetTagFlag(6), 1);
+  EXPECT_EQ(flags.GetTagFlag(7), 0);
+  EXPECT_EQ(shown, std::vector<std::string>{"Bad tag parameter"});
+}
+
+}  // namespace
