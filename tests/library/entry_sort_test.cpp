@@ -95,13 +95,4 @@ INSTANTIATE_TEST_SUITE_P(EveryKey, AlbumSortTest,
                            return "Key" + std::to_string(static_cast<int>(info.param));
                          });
 
-// The dictionary's order: by key alone, equal keys keeping their order.
-TEST(KeySortTest, GivesTheOrderOfAStableSortByKey) {
-  std::vector<MediaEntry> entries = RandomAlbum(11, 150);
-  const EntryArray dictionary = ArrayOf(entries);
-  std::stable_sort(entries.begin(), entries.end(),
-                   [](const MediaEntry& a, const MediaEntry& b) { return a.m_strFile < b.m_strFile; });
-  EXPECT_EQ(Ids(dictionary, KeySortOrder(dictionary)), Ids(entries));
-}
-
 }  // namespace

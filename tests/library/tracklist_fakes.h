@@ -30,10 +30,7 @@ class FakeController : public TracklistController {
 // A list box in memory: texts and selection flags.
 class FakeListView : public TrackListView {
  public:
-  void AppendItem(const std::string& text) override {
-    items.push_back(text);
-    selected.push_back(false);
-  }
+  void AppendItem(const std::string& text) override { InsertItem(static_cast<int>(items.size()), text); }
   void InsertItem(int index, const std::string& text) override {
     items.insert(items.begin() + index, text);
     selected.insert(selected.begin() + index, false);
