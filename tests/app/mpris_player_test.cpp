@@ -19,30 +19,20 @@ class MprisPlayerTest : public ControllerTest {
   // A fresh controller with three tracks, the second playing (then paused or
   // stopped as asked), 5 s into it; then `act`.
   Outcome Run(int startCommand, const Act& act) {
-    auto dlg = std::make_unique<CMainDlg>();
-    auto mci = std::make_unique<SimulatedMciWindow>();
-    SimulatedMciWindow* seen = mci.get();
-    dlg->SetMciWindow(std::move(mci));
-    for (int n = 0; n < 3; ++n) {
-      MediaEntry track;
-      track.m_strFile = "/music/t" + std::to_string(n) + ".wav";
-      dlg->TracklistDlg().Album().Add(track);
-      seen->AddMedium(track.m_strFile, 60000);
-    }
-    dlg->Button(IDC_CONTINUOUS)->SetLit(1);
-    dlg->TracklistDlg().SetCurrentIndex(1);
-    dlg->OnCommand(IDC_PLAY);
-    dlg->OpenCurrentTrack();
-    seen->Advance(5000);
-    if (startCommand != 0) dlg->OnCommand(startCommand);
-    seen->ClearCalls();
-    CMprisPlayer player(*dlg);
-    act(*dlg, player);
+    m_dlg = std::make_unique<CMainDlg>();
+    ControllerTest::SetUp();
+    AddTracks({60000, 60000, 60000});
+    PlayTrack(1);
+    m_mci->Advance(5000);
+    if (startCommand != 0) m_dlg->OnCommand(startCommand);
+    m_mci->ClearCalls();
+    CMprisPlayer player(*m_dlg);
+    act(*m_dlg, player);
     std::vector<int> lit;
     for (int id : {IDC_PLAY, IDC_PAUSE, IDC_STOP, IDC_FF, IDC_RW}) {
-      if (dlg->Button(id)->GetLit()) lit.push_back(id);
+      if (Lit(id)) lit.push_back(id);
     }
-    return {lit, dlg->TracklistDlg().GetCurrentIndex(), seen->Calls()};
+    return {lit, Current(), Calls()};
   }
 };
 
