@@ -1,6 +1,5 @@
 // The main window shown offscreen: mouse handling and colours, seen in its
 // pixels and in what the playback window is asked to do.
-#include <QRect>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
@@ -146,28 +145,6 @@ TEST_F(MainWindowTest, DoubleClickOnTheCaptionRollsUpAndBack) {
 }
 
 constexpr ColorTriple kRed{255, 0, 0};
-
-// A button (Play), the track display and the slider: only the element's own
-// pixels change.
-TEST_F(MainWindowTest, ApplyColorChangesOnlyTheElementsPixels) {
-  for (const auto& [element, place] : {std::pair{12, ClientRect{127, 86, 159, 101}},
-                                       {17, kTrackDisplayRect}, {24, kSliderRect}}) {
-    const PixelBuffer before = Grab();
-    window.ColorDlg().SetColor(element, kRed);
-    window.ApplyColor(element);
-    const PixelBuffer after = Grab();
-    const QRect inside(place.left + kBorder, place.top + kBorder, place.Width(), place.Height());
-    int changed = 0;
-    for (int y = 0; y < before.Height(); ++y) {
-      for (int x = 0; x < before.Width(); ++x) {
-        if (before.Pixel(x, y) == after.Pixel(x, y)) continue;
-        ++changed;
-        ASSERT_TRUE(inside.contains(x, y)) << "element " << element << ": pixel " << x << ", " << y;
-      }
-    }
-    EXPECT_GT(changed, 0) << element;
-  }
-}
 
 // Numbers outside the 25 elements are neither stored nor applied; -1 applies
 // them all.
