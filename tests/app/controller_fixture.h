@@ -9,6 +9,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "main_dlg.h"
 #include "message_box.h"
@@ -81,6 +82,14 @@ class ControllerTest : public ::testing::Test {
   }
 
   bool Lit(int id) const { return m_dlg->Button(id)->GetLit() != 0; }
+  // The lit transport buttons, in this order.
+  std::vector<int> LitTransport() const {
+    std::vector<int> lit;
+    for (int id : {IDC_PLAY, IDC_STOP, IDC_PAUSE, IDC_FF, IDC_RW}) {
+      if (Lit(id)) lit.push_back(id);
+    }
+    return lit;
+  }
   int Current() const { return m_dlg->TracklistDlg().GetCurrentIndex(); }
   const std::vector<std::string>& Calls() const { return m_mci->Calls(); }
 

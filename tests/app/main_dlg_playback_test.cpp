@@ -25,9 +25,7 @@ class FollowTest : public ControllerTest, public ::testing::WithParamInterface<F
 
 TEST_P(FollowTest, EndOfTrackAndSkipToEnd) {
   const FollowCase& row = GetParam();
-  for (int i = 0; i < row.tracks; ++i) {
-    AddTracks({1200});
-  }
+  for (int i = 0; i < row.tracks; ++i) AddTracks({1200});
   SetModes(row.modes.continuous, row.modes.loop, row.modes.random);
   m_dlg->SetRandomSource([] { return 32767; });
   PlayTrack(row.playing);
@@ -150,30 +148,16 @@ struct TransportCase {
 
 void PrintTo(const TransportCase& row, std::ostream* out) { *out << row.from << " + " << row.command; }
 
-class TransportTest : public ControllerTest, public ::testing::WithParamInterface<TransportCase> {
- protected:
-  void Enter(const std::string& state) {
-    m_dlg->OnCommand(state == "stop" ? IDC_STOP : IDC_PLAY);
-    if (state == "pause") {
-      m_dlg->OnCommand(IDC_PAUSE);
-    }
-    if (state == "play+ff") {
-      m_dlg->OnCommand(IDC_FF);
-    }
-    m_mci->ClearCalls();
-  }
-};
+class TransportTest : public ControllerTest, public ::testing::WithParamInterface<TransportCase> {};
 
 TEST_P(TransportTest, CommandGivesTheTableRow) {
-  Enter(GetParam().from);
+  const std::string from = GetParam().from;
+  m_dlg->OnCommand(from == "stop" ? IDC_STOP : IDC_PLAY);
+  if (from == "pause") m_dlg->OnCommand(IDC_PAUSE);
+  if (from == "play+ff") m_dlg->OnCommand(IDC_FF);
+  m_mci->ClearCalls();
   m_dlg->OnCommand(GetParam().command);
-  std::vector<int> lit;
-  for (int id : {IDC_PLAY, IDC_STOP, IDC_PAUSE, IDC_FF, IDC_RW}) {
-    if (Lit(id)) {
-      lit.push_back(id);
-    }
-  }
-  EXPECT_EQ(lit, GetParam().lit);
+  EXPECT_EQ(LitTransport(), GetParam().lit);
   EXPECT_EQ(Calls(), GetParam().calls);
   // The small twins follow Play and Stop.
   EXPECT_EQ(Lit(IDC_MINI_PLAY), Lit(IDC_PLAY));

@@ -28,11 +28,7 @@ class MprisPlayerTest : public ControllerTest {
     m_mci->ClearCalls();
     CMprisPlayer player(*m_dlg);
     act(*m_dlg, player);
-    std::vector<int> lit;
-    for (int id : {IDC_PLAY, IDC_PAUSE, IDC_STOP, IDC_FF, IDC_RW}) {
-      if (Lit(id)) lit.push_back(id);
-    }
-    return {lit, Current(), Calls()};
+    return {LitTransport(), Current(), Calls()};
   }
 };
 
