@@ -53,8 +53,8 @@ TEST(SkinButton, ShowsTheFaceAndGlyphColourOfItsState) {
     ColorTriple glyph;
     const PixelBuffer* face;
   };
-  for (const Row& row :
-       {Row{1, false, kColour, &face}, Row{0, true, kColour, &pressed}, Row{0, false, ColorTriple{100, 50, 25}, &face}}) {
+  const Row rows[] = {{1, false, kColour, &face}, {0, true, kColour, &pressed}, {0, false, {100, 50, 25}, &face}};
+  for (const Row& row : rows) {
     button.setDown(row.held);
     const int before = button.paintings;
     button.SetLit(row.lit);
