@@ -50,17 +50,6 @@ class DictionaryDlgTest : public testing::Test {
   CDictionaryDlg m_dlg;
 };
 
-TEST_F(DictionaryDlgTest, DroppedFolderIsListedAndSaved) {
-  m_dir.Write("drop/a.wav", "x");
-  m_dir.Write("drop/sub/c.avi", "x");
-  m_dlg.OpenWindow();
-  EXPECT_EQ(m_dlg.OnDropFiles({m_dir.File("drop")}), 1);
-  EXPECT_EQ(ListTexts(), Keys());
-  DictionaryStore reloaded({}, m_dir.File("default.dic"));
-  reloaded.LoadDictionary();
-  EXPECT_EQ(reloaded.GetSize(), 2);
-}
-
 TEST_F(DictionaryDlgTest, FileIsKnownOnlyByItsExactName) {
   const std::string a = m_dir.Write("a.wav", "x");
   m_dlg.OpenWindow();
@@ -92,17 +81,23 @@ TEST_F(DictionaryDlgTest, NoLineBreakReachesTheFile) {
   EXPECT_EQ(reloaded.Entries().At(0).m_strComment, "first second third");
 }
 
+// A dropped folder is taken whole, listed and saved; a drop while it is
+// scanned is refused.
 TEST_F(DictionaryDlgTest, DropDuringAnotherDropIsRefused) {
   m_dir.Write("drop/a.wav", "x");
-  m_dir.Write("drop/b.wav", "x");
+  m_dir.Write("drop/sub/b.wav", "x");
   const std::string late = m_dir.Write("late.wav", "x");
   m_dlg.OpenWindow();
   int refused = -1;
   // Runs at the scan's first dispatch of waiting events.
   QMetaObject::invokeMethod(&m_dlg, [&] { refused = m_dlg.OnDropFiles({late}); }, Qt::QueuedConnection);
-  m_dlg.OnDropFiles({m_dir.File("drop")});
+  EXPECT_EQ(m_dlg.OnDropFiles({m_dir.File("drop")}), 1);
   EXPECT_EQ(refused, 0);
   EXPECT_EQ(m_dlg.GetSize(), 2);
+  EXPECT_EQ(ListTexts(), Keys());
+  DictionaryStore reloaded({}, m_dir.File("default.dic"));
+  reloaded.LoadDictionary();
+  EXPECT_EQ(reloaded.GetSize(), 2);
 }
 
 TEST_F(DictionaryDlgTest, SortOrdersKeysByBytesAndShowsNoEntry) {
