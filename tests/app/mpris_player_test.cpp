@@ -76,14 +76,10 @@ TEST_F(MprisPlayerTest, EveryMethodDoesWhatItsButtonDoes) {
 // the bus light the buttons, and every change is announced.
 TEST_F(MprisPlayerTest, StateFollowsTheButtonsAndChangesAreAnnounced) {
   AddTracks({60000, 30000});
-  m_dlg->TracklistDlg().Album().SetAt(0, [] {
-    MediaEntry tagged;
-    tagged.m_strFile = "/music/tagged song.wav";
-    tagged.m_strName = "Caf\xe9";
-    tagged.m_strArtist = "Ann";
-    return tagged;
-  }());
-  m_mci->AddMedium("/music/tagged song.wav", 60000);
+  MediaEntry tagged = m_dlg->TracklistDlg().GetTrack(0);
+  tagged.m_strName = "Caf\xe9";
+  tagged.m_strArtist = "Ann";
+  m_dlg->TracklistDlg().Album().SetAt(0, tagged);
   CMprisPlayer player(*m_dlg);
   QSignalSpy changes(&player, &CMprisPlayer::propertiesChanged);
   EXPECT_EQ(player.PlaybackStatus(), QStringLiteral("Stopped"));
