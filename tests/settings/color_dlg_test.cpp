@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QSlider>
 #include <QTest>
+#include <QTimer>
 
 #include "color_window.h"
 #include "fake_color_host.h"
@@ -94,6 +95,16 @@ TEST_F(ColorDlgTest, EscapeKeepsTheChangesAndOkRecoloursEveryElement) {
   EXPECT_FALSE(dlg.WindowExists());
   EXPECT_EQ(host.applied.back(), -1);
   EXPECT_EQ(host.openChanges, (std::vector<bool>{true, false, true, false}));
+}
+
+// The menu waits in RunModal: it must come back after OK and after Escape.
+TEST(ColorDlgModalTest, RunModalEndsWithOkAsOne) {
+  FakeColorHost host;
+  CColorDlg dlg;
+  QTimer::singleShot(0, [&dlg] { dlg.Window()->accept(); });
+  EXPECT_EQ(dlg.RunModal(host), 1);
+  QTimer::singleShot(0, [&dlg] { QTest::keyClick(dlg.Window(), Qt::Key_Escape); });
+  EXPECT_EQ(dlg.RunModal(host), 0);
 }
 
 }  // namespace
