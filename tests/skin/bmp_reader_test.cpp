@@ -9,26 +9,18 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-void Put(Bytes* out, std::uint64_t value, int size) {
-  for (int i = 0; i < size; ++i) out->push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
-
 // A bitmap file without a palette and with rows as stored, each already padded.
 Bytes Bmp(int width, int height, int bits, const Bytes& rows) {
+  const auto u32 = [](auto value) { return static_cast<std::uint32_t>(value); };
+  // File size, reserved, where the pixels start, header size, width, height,
+  // one plane and the depth, compression, image size, resolution (two), colours
+  // used (0: all that the depth allows) and important colours.
+  const std::uint32_t fields[] = {u32(54 + rows.size()), 0, 54, 40, u32(width), u32(height), 1 | u32(bits) << 16, 0,
+                                  u32(rows.size()), 0, 0, 0, 0};
   Bytes out{'B', 'M'};
-  const std::uint32_t pixelsAt = 14 + 40;
-  Put(&out, pixelsAt + static_cast<std::uint32_t>(rows.size()), 4);
-  Put(&out, 0, 4);
-  Put(&out, pixelsAt, 4);
-  Put(&out, 40, 4);
-  Put(&out, static_cast<std::uint32_t>(width), 4);
-  Put(&out, static_cast<std::uint32_t>(height), 4);
-  Put(&out, 1, 2);
-  Put(&out, static_cast<std::uint32_t>(bits), 2);
-  Put(&out, 0, 4);
-  Put(&out, static_cast<std::uint32_t>(rows.size()), 4);
-  Put(&out, 0, 8);  // resolution
-  Put(&out, 0, 8);  // colours used (0 is all that the depth allows) and important
+  for (const std::uint32_t field : fields) {
+    for (int shift = 0; shift < 32; shift += 8) out.push_back(static_cast<std::uint8_t>(field >> shift));
+  }
   out.insert(out.end(), rows.begin(), rows.end());
   return out;
 }
