@@ -3,8 +3,8 @@
 // A main controller in a fresh current folder, playing through the simulated
 // playback window, with message boxes recorded instead of shown.
 #include <gtest/gtest.h>
-#include <unistd.h>
 
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -21,18 +21,15 @@
 // opened by bare name.
 class ScopedCurrentDir {
  public:
-  explicit ScopedCurrentDir(const std::string& path) : m_previous(::get_current_dir_name()) {
-    EXPECT_EQ(::chdir(path.c_str()), 0);
-  }
+  explicit ScopedCurrentDir(const std::string& path) { std::filesystem::current_path(path); }
   ~ScopedCurrentDir() {
-    EXPECT_EQ(::chdir(m_previous.get()), 0);
+    std::error_code error;
+    std::filesystem::current_path(m_previous, error);
+    EXPECT_FALSE(error) << error.message();
   }
 
  private:
-  struct FreeName {
-    void operator()(char* name) const { std::free(name); }
-  };
-  std::unique_ptr<char, FreeName> m_previous;
+  std::filesystem::path m_previous = std::filesystem::current_path();
 };
 
 // A file's whole text; empty when it cannot be read.

@@ -4,6 +4,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <csignal>
+#include <unistd.h>
 
 #include "controller_fixture.h"
 #include "dictionary_window.h"
