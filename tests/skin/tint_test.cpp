@@ -11,7 +11,7 @@ constexpr ColorTriple kColour{200, 100, 5};
 constexpr ColorTriple kUnlit{66, 33, 1};
 // t: the tile, c: the colour, u: the unlit colour, w: the window's old
 // pixels, '.': black, '#': white.
-const pixel_picture::Legend kLegend = {
+const Legend kLegend = {
     {'t', {10, 20, 30}}, {'c', {200, 100, 5}}, {'u', {66, 33, 1}}, {'w', {90, 90, 90}}};
 
 PixelBuffer Picture(std::initializer_list<std::string_view> rows) { return BufferFromPicture(rows, kLegend); }
