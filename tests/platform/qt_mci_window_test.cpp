@@ -80,9 +80,8 @@ TEST_F(QtMciWindowTest, KeepsThePositionThroughStopAndSeeksAndPlaysToTheEnd) {
 }
 
 TEST_F(QtMciWindowTest, AFileThatCannotPlayIsReportedAndOpensNothing) {
-  const std::string missing = folder.File("missing.wav");
-  const std::string text = folder.Write("text.wav", std::string("no medium at all\n"));
-  for (const std::string& path : {missing, text}) {
+  // A missing file, and one that holds no medium.
+  for (const std::string& path : {folder.File("missing.wav"), folder.Write("text.wav", std::string("no medium\n"))}) {
     ASSERT_EQ(mci->Open(folder.Write("short.wav", ShortWave())), 1) << boxes.Texts().join(' ').toStdString();
     EXPECT_EQ(mci->Open(path), 0);
     EXPECT_EQ(mci->GetLength(), 0);
