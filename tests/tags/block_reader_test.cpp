@@ -37,15 +37,6 @@ TEST(BlockReader, FindsTheSameFirstMatchAsAByteByByteSearch) {
   }
 }
 
-// The search stops before `before`; a text stops at the end of the source.
-TEST(BlockReader, SearchLimitAndTextAtTheEnd) {
-  MemoryStore store(std::make_shared<Bytes>(ToBytes("xxdataxxLIS")));
-  BlockReader reader(store);
-  EXPECT_EQ(reader.FindFourCC(fourcc::kData, 0, 3), std::optional<std::uint64_t>(2));
-  EXPECT_EQ(reader.FindFourCC(fourcc::kData, 0, 2), std::nullopt);
-  EXPECT_EQ(reader.ReadText(8, 10), "LIS");
-}
-
 TEST(FindFourCCInBytes, MatchesTheScalarSearchOnRandomBytes) {
   std::mt19937 random(11);
   for (int round = 0; round < 200; ++round) {

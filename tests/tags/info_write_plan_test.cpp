@@ -47,7 +47,7 @@ class LayoutGenerator {
  private:
   Bytes RandomInfo() {
     std::vector<std::pair<std::string, std::string>> tags;
-    for (int i = Pick(0, 3); i > 0; --i) tags.push_back({Chance(2) ? kSixIds[Pick(0, 5)] : "ISFT", RandomText()});
+    for (int i = Pick(0, 3); i > 0; --i) tags.push_back({Chance(2) ? kSixIds[Pick(0, 5)] : Chance(2) ? "ISFT" : "ITRK", RandomText()});
     return InfoList(tags);
   }
 
