@@ -123,20 +123,6 @@ TEST_F(PlaybackTest, ForwardSearchStopsAtTheLengthAndTheNextNotificationEndsTheT
   EXPECT_THAT(Calls(), Contains("open /music/t1.wav"));
 }
 
-TEST_F(PlaybackTest, OnlyAVideoShowsThePlaybackWindow) {
-  AddTracks({5000});
-  MediaEntry film;
-  film.m_strFile = "/films/f.avi";
-  film.m_nKind = 2;
-  m_dlg->TracklistDlg().Album().Add(film);
-  m_mci->AddMedium(film.m_strFile, 5000, true);
-  PlayTrack(1);
-  EXPECT_TRUE(m_mci->IsVisible());
-  m_dlg->TracklistDlg().SetCurrentIndex(0);
-  m_dlg->OpenCurrentTrack();
-  EXPECT_FALSE(m_mci->IsVisible());
-}
-
 // The transport table: a start state, a command, the lit buttons and the
 // calls that follow.
 struct TransportCase {

@@ -31,15 +31,6 @@ class SettingsTest : public ControllerTest {
   }
 };
 
-// With no file, what the window was set to before gives way to the defaults.
-TEST_F(SettingsTest, AFirstStartGivesTheDefaults) {
-  SetModes(false, true, true);
-  StartOnFile();
-  EXPECT_TRUE(Lit(IDC_CONTINUOUS) && !Lit(IDC_LOOP) && !Lit(IDC_RANDOM));
-  EXPECT_EQ(m_dlg->pos(), QPoint(10, 10));
-  EXPECT_EQ(m_dlg->TracklistDlg().GetWindowRect(), QRect(10, 10, 250, 375));
-}
-
 // The main window has no frame to drag back: one far off every screen comes
 // back to the default place. Text where a number belongs reads as missing.
 TEST_F(SettingsTest, AHandEditedFileStartsCleanly) {

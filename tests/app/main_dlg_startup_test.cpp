@@ -175,26 +175,6 @@ TEST_F(StartupTest, AFolderDropAcrossTheAlbumTimerKeepsListAndAlbumInStep) {
   EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 6);
 }
 
-// A drop on the main window opens the tracklist with it and is ignored while
-// the tracklist is open; each companion window opens once; Exit closes them.
-TEST_F(StartupTest, DropsAndButtonsOpenTheCompanionWindowsOnceAndExitClosesThem) {
-  StartAndLoad();
-  m_dlg->OnDropFiles({m_dir.Write("three.ogg", std::string("x"))});
-  QWidget* tracklist = m_dlg->TracklistDlg().Window();
-  ASSERT_NE(tracklist, nullptr);
-  m_dlg->OnDropFiles({m_dir.Write("four.ogg", std::string("x"))});
-  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 3);
-  m_dlg->OnCommand(IDC_DICTIONARY);
-  QWidget* dictionary = m_dlg->DictionaryDlg().Window();
-  ASSERT_NE(dictionary, nullptr);
-  m_dlg->OnCommand(IDC_TRACKLIST);
-  m_dlg->OnCommand(IDC_DICTIONARY);
-  EXPECT_EQ(m_dlg->TracklistDlg().Window(), tracklist);
-  EXPECT_EQ(m_dlg->DictionaryDlg().Window(), dictionary);
-  m_dlg->OnCommand(IDC_EXIT);
-  EXPECT_FALSE(m_dlg->TracklistDlg().WindowExists());
-}
-
 TEST(SessionEndWatcherTest, TurnsSigtermIntoASignalOnTheEventLoop) {
   CSessionEndWatcher watcher;
   ASSERT_EQ(watcher.WatchSignals(), 1);

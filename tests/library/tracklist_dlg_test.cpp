@@ -62,9 +62,6 @@ class TracklistDlgTest : public testing::Test {
   }
   QListView& List() const { return m_dlg.Window()->List(); }
   std::vector<int> Selected() const { return m_dlg.Window()->SelectedIndexes(); }
-  void SetCaret(int row) {
-    List().selectionModel()->setCurrentIndex(List().model()->index(row, 0), QItemSelectionModel::NoUpdate);
-  }
   void Click(const char* button) {
     QTest::mouseClick(m_dlg.Window()->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
   }
@@ -165,23 +162,6 @@ TEST_F(TracklistDlgTest, DeleteKeyRemovesAnySelectionAndSelectsTheNextLine) {
   EXPECT_EQ(ListTexts(), Names());
   EXPECT_EQ(Selected(), std::vector<int>{97});
   EXPECT_EQ(AlbumFile(), "untouched\n");
-}
-
-// Select, Enter and a double-click make the caret's track current and leave
-// the selection alone.
-TEST_F(TracklistDlgTest, SelectEnterAndDoubleClickOpenTheCaretTrack) {
-  AddTextFiles({"a.txt", "b.txt", "c.txt"});
-  m_dlg.OpenWindow();
-  m_dlg.Window()->SetItemSelected(0, true);
-  SetCaret(2);
-  Click("IDC_TL_SELECT");
-  EXPECT_EQ(Selected(), std::vector<int>{0});
-  SetCaret(1);
-  QTest::keyClick(&List(), Qt::Key_Return);
-  const QRect first = List().visualRect(List().model()->index(0, 0));
-  QTest::mouseClick(List().viewport(), Qt::LeftButton, {}, first.center());
-  QTest::mouseDClick(List().viewport(), Qt::LeftButton, {}, first.center());
-  EXPECT_EQ(m_controller.opened, (std::vector<int>{2, 1, 0}));
 }
 
 // A drop that opens the window is listed and saved at once; files dropped on
