@@ -67,12 +67,4 @@ TEST(SkinButton, ShowsTheFaceAndGlyphColourOfItsState) {
   }
 }
 
-// One helper serves every skin control.
-TEST(SkinButton, ItsTipTextIsAlsoItsAccessibleName) {
-  CSkinButton button;
-  button.SetTipText("Rewind to beginning");
-  EXPECT_EQ(button.toolTip(), "Rewind to beginning");
-  EXPECT_EQ(button.accessibleName(), "Rewind to beginning");
-}
-
 }  // namespace

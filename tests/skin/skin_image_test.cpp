@@ -17,12 +17,6 @@ TEST(SkinArtwork, ReadsAsQtReadsIt) {
   }
 }
 
-TEST(SkinArtwork, ThereIsAProgramIcon) {
-  const QImage icon(SkinBitmapPath(IDI_JUKEBOX));
-  EXPECT_EQ(icon.size(), QSize(32, 32));
-  EXPECT_TRUE(icon.hasAlphaChannel());
-}
-
 TEST(SkinArtwork, DigitMasksSplitTheSegmentsThatTheHoleMaskCuts) {
   const PixelBuffer holes = LoadSkinBitmap(IDB_DIGIT_HOLES);
   ASSERT_FALSE(holes.IsEmpty());

@@ -67,28 +67,4 @@ TEST_F(StatusDisplayTest, ShowsTheDigitsOfTheMode) {
   }
 }
 
-// A lamp shows a third of its colour until it is lit; lamps and elements the
-// display does not have change nothing.
-TEST_F(StatusDisplayTest, LightsOnlyTheLampsItHas) {
-  constexpr ColorTriple kAud{255, 255, 0};
-  display.SetElementColor(23, kAud);
-  const PixelBuffer mask = LoadSkinBitmap(IDB_LAMP_AUD);
-  const QPoint shape = FindPixel(mask, [](ColorTriple p, int, int) { return p == ColorTriple{255, 255, 255}; });
-  ASSERT_GE(shape.x(), 0) << "the lamp has no shape";
-  const auto lampPixel = [&] { return Grab(display).Pixel(56 + shape.x(), 33 + shape.y()); };
-  EXPECT_EQ(lampPixel(), (ColorTriple{85, 85, 0}));
-
-  const PixelBuffer before = Grab(display);
-  display.SetLamp(5, 1);
-  display.SetLamp(0, 1);
-  display.SetElementColor(17, ColorTriple{255, 0, 0});
-  display.SetElementColor(24, ColorTriple{255, 0, 0});
-  EXPECT_EQ(Grab(display), before);
-  EXPECT_EQ(display.GetLamp(5), 0);
-
-  display.SetLamp(CStatusDisplay::kLampAud, 1);
-  EXPECT_EQ(display.GetLamp(CStatusDisplay::kLampAud), 1);
-  EXPECT_EQ(lampPixel(), kAud);
-}
-
 }  // namespace
