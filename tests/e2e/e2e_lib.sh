@@ -61,6 +61,26 @@ e2e_start_velmora() {
   trap 'kill "$e2e_pid" 2>/dev/null || true' EXIT
 }
 
+# Starts Velmora $1 with its errors added to file $2 and waits for its main
+# window (266 x 114); leaves the process in pid and the window's client origin
+# in cx, cy. Calls the caller's fail when the window does not come.
+e2e_launch_main() {
+  "$1" 2>>"$2" &
+  pid=$!
+  local _ w main= X Y WIDTH HEIGHT WINDOW SCREEN
+  for _ in $(seq 300); do
+    for w in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null || true); do
+      [[ $(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}') == 266x114 ]] && main=$w
+    done
+    [[ -n $main ]] && break
+    kill -0 "$pid" 2>/dev/null || fail "velmora ended before showing its window"
+    sleep 0.1
+  done
+  [[ -n $main ]] || fail "no main window"
+  eval "$(xdotool getwindowgeometry --shell "$main")"
+  cx=$((X + 1)) cy=$((Y + 1))
+}
+
 # Visible windows whose title is exactly $1.
 e2e_windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 e2e_size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }

@@ -18,6 +18,7 @@ mkdir -p "$work/home" "$work/config"
 cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
 velmora=$1 work=$2
+source "$3"
 cd "$work"
 export HOME=$work/home XDG_CONFIG_HOME=$work/config
 pid=
@@ -26,20 +27,7 @@ trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null || true' EXIT
 
 # Starts Velmora and leaves its main window's client origin in cx, cy.
 start() {
-  "$velmora" 2>>"$work/velmora.err" &
-  pid=$!
-  local _ w main= X Y WIDTH HEIGHT WINDOW SCREEN
-  for _ in $(seq 300); do
-    for w in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null || true); do
-      [[ $(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}') == 266x114 ]] && main=$w
-    done
-    [[ -n $main ]] && break
-    kill -0 "$pid" 2>/dev/null || fail "velmora ended before showing its window"
-    sleep 0.1
-  done
-  [[ -n $main ]] || fail "no main window"
-  eval "$(xdotool getwindowgeometry --shell "$main")"
-  cx=$((X + 1)) cy=$((Y + 1))
+  e2e_launch_main "$velmora" "$work/velmora.err"
   sleep 1
 }
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
@@ -101,5 +89,5 @@ click 253 10
 wait_for_exit
 SESSION
 
-bash "$(dirname "$0")/virtual_screen.sh" bash "$work/session.sh" "$velmora" "$work"
+bash "$(dirname "$0")/virtual_screen.sh" bash "$work/session.sh" "$velmora" "$work" "$(realpath "$(dirname "$0")")/e2e_lib.sh"
 echo PASS
