@@ -23,8 +23,8 @@ ffmpeg -loglevel error -f lavfi -i testsrc=size=160x120:rate=10:duration=3 -c:v 
 cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
 source "$1"
-velmora=$2
-e2e_start_velmora "$velmora" "$3"
+velmora=$2 folder=$3
+e2e_start_velmora "$velmora" "$folder"
 mpris=(playerctl --player=velmora)
 on_bus() {
   gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
@@ -36,7 +36,15 @@ wait_for() {  # up to 10 s for the command to succeed
   return 1
 }
 title() { "${mpris[@]}" metadata xesam:title 2>/dev/null; }
-count_jukeboxes() { pgrep -c -f -x "$velmora.*" || true; }
+# Jukeboxes of this run (other tests may run Velmora beside it): the ones
+# whose folder is ours or below it.
+count_jukeboxes() {
+  local p n=0
+  for p in $(pgrep -f -x "$velmora.*" || true); do
+    [[ $(readlink "/proc/$p/cwd" 2>/dev/null) == "$folder"* ]] && n=$((n + 1))
+  done
+  echo "$n"
+}
 
 wait_for on_bus org.mpris.MediaPlayer2.velmora || e2e_fail "no media player on the bus"
 e2e_main=$(e2e_windows_named Velmora)
