@@ -57,6 +57,8 @@ TEST_F(PlaybackTest, SkipToEndWithLoopAndNoCurrentTrackStartsTheAlbum) {
   m_dlg->OnCommand(IDC_END);
   EXPECT_EQ(Current(), 0);
   EXPECT_THAT(Calls(), Contains("open /music/t0.wav"));
+  // A tagged audio track lights the Tag and Aud lamps.
+  EXPECT_EQ(m_dlg->GetElementState(21) + m_dlg->GetElementState(23), 2);
   m_mci->ClearCalls();
   m_dlg->TracklistDlg().SetCurrentIndex(-1);
   m_dlg->OpenCurrentTrack();

@@ -34,8 +34,10 @@ class SettingsTest : public ControllerTest {
 // The main window has no frame to drag back: one far off every screen comes
 // back to the default place. Text where a number belongs reads as missing.
 TEST_F(SettingsTest, AHandEditedFileStartsCleanly) {
-  m_dir.Write("Velmora.conf", std::string("[Settings]\nMainX=90000\nMainY=-90000\nTagsX=12x\nTagsY=30\n"));
+  m_dir.Write("Velmora.conf", std::string("[Settings]\nMainX=90000\nMainY=-90000\nTagsX=12x\nTagsY=30\n"
+                                           "OptionLoop=1\nOptionContinuous=0\n"));
   StartOnFile();
+  EXPECT_TRUE(Lit(IDC_LOOP) && !Lit(IDC_CONTINUOUS) && !Lit(IDC_RANDOM));
   EXPECT_EQ(m_dlg->GetMainPosition(), QPoint(10, 10));
   EXPECT_EQ(m_dlg->TagDisplayEditor().GetWindowPos(), QPoint(10, 30));
 }

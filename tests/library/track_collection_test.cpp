@@ -175,6 +175,9 @@ TEST_F(TrackCollectionTest, ScansThroughLinkLoopsEndAndEnterEachFolderOnce) {
   tracks.OnDropFiles({dir.File("tree")});
   ASSERT_EQ(tracks.GetTrackCount(), 1);
   EXPECT_EQ(FileNamePart(tracks.GetTrack(0).m_strFile), "song.mp3");
+  dir.Write("tree/later.mp3", "");  // a later drop of the same folder is scanned again
+  tracks.OnDropFiles({dir.File("tree")});
+  EXPECT_EQ(tracks.GetTrackCount(), 2);
   EXPECT_EQ(tracks.ScanFolder(dir.File("missing")), 0);
 }
 

@@ -92,6 +92,8 @@ TEST(WaveInfoFileRead, SubChunkRules) {
   EXPECT_EQ(TagOf(wave, "INAM"), "Second");  // the later one wins
   EXPECT_EQ(TagOf(wave, "IART"), "<absent>");  // only a NUL
   EXPECT_EQ(TagOf(wave, "ICMT"), std::string(300, 'c'));  // whole, no 160-byte cap
+  EXPECT_EQ(wave.SetTag(fourcc::kIART, "Set"), 1);  // stored; an empty text or another id stores nothing
+  EXPECT_EQ(wave.SetTag(fourcc::kIART, "") + wave.SetTag(MakeFourCC("ITRK"), "x"), 0);
   std::string out = "x";
   EXPECT_EQ(wave.GetTag(MakeFourCC("ITRK"), out), 0);
   EXPECT_EQ(out, "");
@@ -144,6 +146,14 @@ TEST(WaveInfoFileRead, HugeDataSizeDoesNotWrap) {
                       .Build());
   EXPECT_FALSE(wave.ListFound());
   EXPECT_EQ(TagOf(wave, "INAM"), "<absent>");
+}
+
+// A field the file ends before reads 0, not whatever the reader held.
+TEST(WaveInfoFileRead, HeaderFieldsBeyondTheEndReadZero) {
+  CWaveInfoFile wave;
+  OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).TruncateTo(25).Build());
+  EXPECT_EQ(wave.Channels(), 2);
+  EXPECT_EQ(wave.SamplesPerSec() + wave.BitsPerSample(), 0u);
 }
 
 // Only the last three letters of the name count, in any case, and no dot is
