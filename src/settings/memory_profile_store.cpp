@@ -15,7 +15,3 @@ void MemoryProfileStore::WriteProfileInt(const std::string& section, const std::
 void MemoryProfileStore::WriteText(const std::string& section, const std::string& name, std::string text) {
   m_values[{section, name}] = std::move(text);
 }
-
-bool MemoryProfileStore::Contains(const std::string& section, const std::string& name) const {
-  return m_values.count({section, name}) != 0;
-}

@@ -16,7 +16,6 @@ class MemoryProfileStore : public ProfileStore {
 
   // Stores any text under the name, as a hand-edited file might.
   void WriteText(const std::string& section, const std::string& name, std::string text);
-  bool Contains(const std::string& section, const std::string& name) const;
   std::size_t Size() const { return m_values.size(); }
 
  private:
