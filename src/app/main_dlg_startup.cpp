@@ -142,6 +142,8 @@ void CMainDlg::OnExit() {
 }
 
 void CMainDlg::OnEndSession() {
+  // Text typed into the open dictionary editor belongs to the dictionary.
+  m_dictionaryDlg.StoreEntry();
   m_dictionaryDlg.SaveDictionary();
   SaveLoadedAlbum();
 }

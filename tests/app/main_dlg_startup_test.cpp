@@ -1,3 +1,4 @@
+#include <QLineEdit>
 #include <QListView>
 #include <QMetaObject>
 #include <algorithm>
@@ -7,6 +8,7 @@
 #include <unistd.h>
 
 #include "controller_fixture.h"
+#include "dictionary_layout.h"
 #include "dictionary_window.h"
 #include "session_end_watcher.h"
 #include "tracklist_ids.h"
@@ -122,9 +124,13 @@ TEST_F(StartupTest, SessionEndSavesTheDataFilesOnlyOnceTheAlbumIsRead) {
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum);
   m_dlg->OnTimer(IDT_LOADALBUM);
   ChangeData();
+  m_dlg->OnCommand(IDC_DICTIONARY);  // what is typed into the open editor is saved too
+  QListView* list = m_dlg->DictionaryDlg().Window()->findChild<QListView*>();
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
+  m_dlg->DictionaryDlg().Window()->Edit(IDC_DIC_ARTIST)->setText(QStringLiteral("Typed"));
   m_dlg->OnEndSession();
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + "/new.ogg\n");
-  EXPECT_EQ(ReadText("default.dic").substr(0, 8), "key.ogg\n");
+  EXPECT_EQ(ReadText("default.dic").substr(0, 15), "key.ogg\n\nTyped\n");
   EXPECT_TRUE(m_saves->empty());
   EXPECT_FALSE(m_dlg->HasEnded());
 }
