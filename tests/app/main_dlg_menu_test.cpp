@@ -1,7 +1,9 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QMenu>
+#include <QPushButton>
 
+#include "about_dlg.h"
 #include "controller_fixture.h"
 #include "help_page.h"
 #include "launch_document.h"
@@ -42,6 +44,16 @@ TEST_F(MenuTest, HelpOpensTheGuideThatExists) {
 // Tips are cut to 319 characters, never inside one: the second name ends in
 // a character outside the basic plane (two UTF-16 units) at 319.
 using TipsTest = ControllerTest;
+
+// The About box's links show, whole, the addresses they open.
+TEST(AboutDlgTest, EachLinkShowsTheAddressItOpens) {
+  CAboutDlg about;
+  const QUrl web = CAboutDlg::DownloadUrl();
+  EXPECT_TRUE(about.WebButton().text().endsWith(web.host() + web.path())) << about.WebButton().text().toStdString();
+  EXPECT_TRUE(about.MailButton().text().endsWith(CAboutDlg::MailUrl().path()));
+  for (QPushButton* link : {&about.WebButton(), &about.MailButton()})
+    EXPECT_LT(link->fontMetrics().horizontalAdvance(link->text()), link->width()) << link->text().toStdString();
+}
 
 TEST_F(TipsTest, LongTipsAreCutTo319CharactersNeverSplittingOne) {
   for (const std::string& name : {std::string(400, 'n'), std::string(318, 'n') + "\xF0\x9F\x8E\xB5"}) {
