@@ -51,9 +51,10 @@ void FillMissingTags(InfoEntries& into, ForeignSubChunks& intoForeign, const Inf
   for (std::size_t i = 0; i < into.size(); ++i) {
     if (into[i].Present != 1 && from[i].Present == 1) into[i] = from[i];
   }
-  const ForeignSubChunks held = intoForeign;
+  // Only the identifiers `into` held before count: `from` may repeat one.
+  const auto held = static_cast<std::ptrdiff_t>(intoForeign.size());
   for (const ForeignSubChunk& chunk : fromForeign) {
-    const bool known = std::any_of(held.begin(), held.end(),
+    const bool known = std::any_of(intoForeign.begin(), intoForeign.begin() + held,
                                    [&chunk](const ForeignSubChunk& kept) { return kept.Id == chunk.Id; });
     if (!known) intoForeign.push_back(chunk);
   }

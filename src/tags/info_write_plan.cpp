@@ -9,16 +9,6 @@
 #include "riff_chunk_walk.h"
 #include "wave_scan.h"
 
-namespace {
-
-std::vector<std::uint8_t> Le32Bytes(std::uint32_t value) {
-  std::vector<std::uint8_t> bytes(4);
-  StoreLe32(bytes.data(), value);
-  return bytes;
-}
-
-}  // namespace
-
 InfoWritePlanResult PlanInfoWrite(ByteSource& source) {
   InfoWritePlanResult result;
   BlockReader reader(source);

@@ -26,3 +26,9 @@ inline void AppendLe32(std::vector<std::uint8_t>& out, std::uint32_t value) {
   out.resize(at + 4);
   StoreLe32(out.data() + at, value);
 }
+
+inline std::vector<std::uint8_t> Le32Bytes(std::uint32_t value) {
+  std::vector<std::uint8_t> bytes;
+  AppendLe32(bytes, value);
+  return bytes;
+}

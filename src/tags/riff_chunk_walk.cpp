@@ -1,7 +1,5 @@
 #include "riff_chunk_walk.h"
 
-#include <algorithm>
-
 #include "four_cc.h"
 
 bool RiffChunk::IsInfoList() const { return Id == fourcc::kList && ListType == fourcc::kInfo; }

@@ -12,12 +12,6 @@ namespace {
 
 constexpr std::uint64_t kLargestRiffFile = std::uint64_t{UINT32_MAX} + 8;
 
-std::vector<std::uint8_t> Le32Bytes(std::uint32_t value) {
-  std::vector<std::uint8_t> bytes(4);
-  StoreLe32(bytes.data(), value);
-  return bytes;
-}
-
 // The new end of the file, from where the list starts (or from the old end,
 // when an odd last chunk lacks its pad byte) to the new length.
 struct NewTail {
