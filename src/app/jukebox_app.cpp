@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QEvent>
 #include <cstdio>
 
 #include "external_files.h"
@@ -23,26 +22,6 @@ DropList ToDrop(const QStringList& files) {
   for (const QString& file : files) drop.push_back(PathBytes(file));
   return drop;
 }
-
-// Runs `work` once, after the window's first paint has been handled.
-class CAfterFirstPaint : public QObject {
- public:
-  CAfterFirstPaint(QWidget& window, std::function<void()> work) : m_work(std::move(work)) {
-    window.installEventFilter(this);
-  }
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && m_work) {
-      watched->removeEventFilter(this);
-      QMetaObject::invokeMethod(this, std::exchange(m_work, {}), Qt::QueuedConnection);
-    }
-    return false;
-  }
-
- private:
-  std::function<void()> m_work;
-};
 
 }  // namespace
 
@@ -120,9 +99,10 @@ int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
     mainDlg.raise();
     mainDlg.activateWindow();
   });
-  // The desktop's media controls find the jukebox once it has painted.
+  // The desktop's media controls find the jukebox once its start-up, which
+  // waits for the first paint, has finished.
   CMprisService mpris(mainDlg);
-  CAfterFirstPaint registerOnBus(mainDlg, [&mpris] { mpris.Register(); });
+  QObject::connect(&mainDlg, &CMainDlg::startUpFinished, &mpris, &CMprisService::Register);
   // The first paint needs the fonts: waiting for the warm-up costs less than
   // a second reading of the configuration beside it.
   fonts.Finish();

@@ -180,6 +180,9 @@ class CMainDlg : public QWidget,
  signals:
   // The program's main window has closed for good with this exit status.
   void finished(int result);
+  // The start-up that follows the first paint is done: the playback window
+  // exists and the album is about to load.
+  void startUpFinished();
 
  protected:
   // The settings: play modes, window places, colours and tag choices, read

@@ -64,6 +64,7 @@ void CMainDlg::FinishStartUp() {
   QApplication::setWindowIcon(SkinIcon());
   CreateMciWindow();
   m_nLoadAlbumTimer = startTimer(kLoadAlbumDelayMs);
+  emit startUpFinished();
 }
 
 void CMainDlg::CreateMciWindow() {
