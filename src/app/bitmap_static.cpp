@@ -6,7 +6,6 @@
 
 CBitmapStatic::CBitmapStatic(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_TransparentForMouseEvents);
-  setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
 void CBitmapStatic::SetPicture(const PixelBuffer& picture) {
@@ -17,5 +16,5 @@ void CBitmapStatic::SetPicture(const PixelBuffer& picture) {
 
 void CBitmapStatic::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, m_image);
+  PaintPicture(painter, *this, m_image);
 }

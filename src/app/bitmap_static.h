@@ -4,11 +4,12 @@
 #include <QWidget>
 
 #include "pixel_buffer.h"
+#include "skin_control.h"
 
 // A plain skin picture (the caption bar, the slider) that the main window
 // draws into. Presses pass through it to the main window, which handles the
 // caption and the slider itself.
-class CBitmapStatic : public QWidget {
+class CBitmapStatic : public QWidget, public SkinControl {
   Q_OBJECT
 
  public:

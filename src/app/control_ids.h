@@ -36,6 +36,10 @@ enum MenuCommandId : int {
   ID_MENU_COLOR = 1202,
   ID_MENU_ABOUT = 1203,
   ID_MENU_TAGDISPLAY = 1205,
+  // "1x", "2x" and "3x" of the Zoom submenu, in that order.
+  ID_MENU_ZOOM_1 = 1210,
+  ID_MENU_ZOOM_2 = 1211,
+  ID_MENU_ZOOM_3 = 1212,
 };
 
 // The main window's timers: the search step every second and the one-shot

@@ -18,9 +18,9 @@ CMainDlg::CMainDlg(QWidget* parent)
   m_tagDisplayDlg.SetMessageSink(
       [this](const std::string& text) { ShowMessageBox(this, QString::fromStdString(text)); });
   setWindowTitle(QStringLiteral("Velmora"));
-  setFixedSize(kMainWidth, kMainHeight);
   move(m_ptMain);
   CreateSkin();
+  LayOutSkin();
   CreateSystemMenu();
   ApplyColor(-1);
   connect(qApp, &QGuiApplication::applicationStateChanged, this,
@@ -63,9 +63,9 @@ void CMainDlg::ResumeState() {
 }
 
 QWidget* CMainDlg::Control(int id) const {
-  for (const auto& [controlId, control] : m_controls) {
-    if (controlId == id) {
-      return control;
+  for (const PlacedControl& placed : m_controls) {
+    if (placed.id == id) {
+      return placed.widget;
     }
   }
   return nullptr;

@@ -22,6 +22,7 @@
 #include "random15.h"
 #include "settings_values.h"
 #include "skin_layout.h"
+#include "skin_zoom.h"
 #include "tag_display_dlg.h"
 #include "tag_display_editor.h"
 #include "track_display.h"
@@ -29,10 +30,13 @@
 #include "tracklist_dlg.h"
 
 class CAboutDlg;
+class QAction;
+class QActionGroup;
 class CBitmapStatic;
 class QHelpEvent;
 class QMenu;
 class CSkinButton;
+class SkinControl;
 class CStatusDisplay;
 
 // The jukebox's main window and controller: a frameless 266 x 114 window
@@ -148,6 +152,11 @@ class CMainDlg : public QWidget,
   int GetElementState(int k) const override;
   void SetElementState(int k, int on) override;
   void ToggleRollUp();
+  // The skin at 1x, 2x or 3x: every skin pixel a square of whole device
+  // pixels, every control's place and hit rectangle scaled with it. The
+  // window keeps its top-left corner. A zoom outside 1-3 counts as 1.
+  void SetZoom(int zoom);
+  const SkinZoom& Zoom() const { return m_skinZoom; }
   // The caption shows whether the application is the active one.
   void OnActivateApp(bool active);
   void OnMinimize();
@@ -169,7 +178,6 @@ class CMainDlg : public QWidget,
   CSkinButton* Button(int id) const;
   CStatusDisplay* StatusDisplay() const { return m_statusDisplay; }
   CTrackDisplay* TrackDisplay() const { return m_trackDisplay; }
-  const std::vector<std::pair<int, QWidget*>>& Controls() const { return m_controls; }
 
   QPoint GetMainPosition() const { return m_ptMain; }
   void SetMainPosition(QPoint position);
@@ -231,6 +239,8 @@ class CMainDlg : public QWidget,
 
   // The system menu (main_dlg_menu.cpp).
   void CreateSystemMenu();
+  QAction* AddMenuCommand(QMenu* menu, int id, const char* text);
+  void AddZoomMenu();
 
   // Texts of the displays and tips (main_dlg_displays.cpp).
   QString MiniPlayTip() const;
@@ -240,7 +250,8 @@ class CMainDlg : public QWidget,
   void CreateSkin();
   void CreateStatics();
   void CreateButtons();
-  void AddControl(int id, QWidget* control, const ClientRect& rect);
+  void AddControl(int id, QWidget* widget, SkinControl* skin, const ClientRect& rect);
+  void LayOutSkin();
   void DrawCaption();
   void ApplyAllColors();
   void ApplyDisplayColor(int k);
@@ -250,7 +261,7 @@ class CMainDlg : public QWidget,
   void ResizeHeight(int height);
 
   // Mouse (main_dlg_mouse.cpp).
-  static QPoint ToClient(QPointF windowPoint);
+  QPoint ToClient(QPointF windowPoint) const;
   void BeginDrag(QMouseEvent* event);
   void DragThumb(int cursorX);
   void EndThumbDrag();
@@ -269,6 +280,7 @@ class CMainDlg : public QWidget,
   CTagDisplayDlg m_tagDisplayDlg;
   CTagDisplayEditor m_tagDisplayEditor;
   QMenu* m_menu = nullptr;
+  QActionGroup* m_zoomActions = nullptr;
   CAboutDlg* m_aboutDlg = nullptr;
   CRandom15 m_random;
   std::function<std::int32_t()> m_drawRandom;
@@ -281,6 +293,11 @@ class CMainDlg : public QWidget,
   // The skin bitmaps the window holds itself.
   QImage m_bmpBackground;
   QImage m_bmpBackgroundRolled;
+  // The two backgrounds blown up to the zoom, made once per zoom.
+  QImage m_zoomedBackground;
+  QImage m_zoomedBackgroundRolled;
+  int m_nZoom = kMinZoom;
+  SkinZoom m_skinZoom;
   PixelBuffer m_bmpCaptionActive;
   PixelBuffer m_bmpCaptionInactive;
   PixelBuffer m_bmpSlider;
@@ -288,8 +305,15 @@ class CMainDlg : public QWidget,
   PixelBuffer m_bmpThumbMask;
   bool m_bCaptionActive = true;
 
-  // The controls, owned by the window as its children.
-  std::vector<std::pair<int, QWidget*>> m_controls;
+  // The controls, owned by the window as its children, with their places in
+  // client coordinates.
+  struct PlacedControl {
+    int id;
+    QWidget* widget;
+    SkinControl* skin;
+    ClientRect rect;
+  };
+  std::vector<PlacedControl> m_controls;
   CTrackDisplay* m_trackDisplay = nullptr;
   CStatusDisplay* m_statusDisplay = nullptr;
   CBitmapStatic* m_slider = nullptr;

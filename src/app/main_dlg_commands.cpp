@@ -103,6 +103,11 @@ void CMainDlg::OnCommand(int id) {
     case ID_MENU_TAGDISPLAY:
       OnTagDisplay();
       break;
+    case ID_MENU_ZOOM_1:
+    case ID_MENU_ZOOM_2:
+    case ID_MENU_ZOOM_3:
+      SetZoom(kMinZoom + id - ID_MENU_ZOOM_1);
+      break;
     case ID_MENU_ABOUT:
     case IDC_ABOUT:
       OnAbout();

@@ -1,6 +1,7 @@
 // The system menu of the skin and the windows it opens: colour settings, tag
 // display, the About box and help.
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QDir>
@@ -19,25 +20,49 @@ struct MenuEntry {
   const char* text;  // nullptr for a separator
 };
 
+// The Zoom submenu follows the entries before the separator.
 constexpr MenuEntry kMenuEntries[] = {
     {ID_MENU_COLOR, "Color settings"}, {ID_MENU_TAGDISPLAY, "Tag display"}, {0, nullptr},
     {ID_MENU_ABOUT, "About Velmora"},  {ID_MENU_HELP, "Help"},
 };
 
+constexpr MenuEntry kZoomEntries[] = {
+    {ID_MENU_ZOOM_1, "1x"},
+    {ID_MENU_ZOOM_2, "2x"},
+    {ID_MENU_ZOOM_3, "3x"},
+};
+
 }  // namespace
+
+QAction* CMainDlg::AddMenuCommand(QMenu* menu, int id, const char* text) {
+  QAction* action = menu->addAction(QString::fromLatin1(text));
+  action->setData(id);
+  // Queued, so the menu has closed before a modal window opens.
+  connect(action, &QAction::triggered, this, [this, id] { OnCommand(id); }, Qt::QueuedConnection);
+  return action;
+}
+
+void CMainDlg::AddZoomMenu() {
+  QMenu* zoom = m_menu->addMenu(QStringLiteral("Zoom"));
+  m_zoomActions = new QActionGroup(zoom);
+  for (const MenuEntry& entry : kZoomEntries) {
+    QAction* action = AddMenuCommand(zoom, entry.id, entry.text);
+    action->setCheckable(true);
+    action->setChecked(entry.id == ID_MENU_ZOOM_1 + m_nZoom - kMinZoom);
+    m_zoomActions->addAction(action);
+  }
+}
 
 void CMainDlg::CreateSystemMenu() {
   m_menu = new QMenu(this);
   m_menu->setObjectName(QStringLiteral("IDR_SYSMENU"));
   for (const MenuEntry& entry : kMenuEntries) {
     if (entry.text == nullptr) {
+      AddZoomMenu();
       m_menu->addSeparator();
       continue;
     }
-    QAction* action = m_menu->addAction(QString::fromLatin1(entry.text));
-    action->setData(entry.id);
-    // Queued, so the menu has closed before a modal window opens.
-    connect(action, &QAction::triggered, this, [this, id = entry.id] { OnCommand(id); }, Qt::QueuedConnection);
+    AddMenuCommand(m_menu, entry.id, entry.text);
   }
 }
 

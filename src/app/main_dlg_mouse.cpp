@@ -20,7 +20,11 @@ bool CompositorMovesWindows() { return QGuiApplication::platformName().startsWit
 
 }  // namespace
 
-QPoint CMainDlg::ToClient(QPointF windowPoint) { return windowPoint.toPoint() - QPoint(kBorder, kBorder); }
+// Client coordinates are skin pixels, whatever the zoom: the hit rectangles,
+// the thumb's travel and its time per pixel are those of 1x.
+QPoint CMainDlg::ToClient(QPointF windowPoint) const {
+  return m_skinZoom.ToSkin(windowPoint) - QPoint(kBorder, kBorder);
+}
 
 void CMainDlg::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) {

@@ -35,7 +35,8 @@ void CMainDlg::ApplySettings(const SettingsValues& values) {
   SetLit(IDC_RANDOM, values.nOptionRandom != 0);
   SetLit(IDC_LOOP, values.nOptionLoop != 0);
   SetLit(IDC_CONTINUOUS, values.nOptionContinuous != 0);
-  m_ptMain = Reachable(values.nMainX, values.nMainY, QSize(kMainWidth, kMainHeight));
+  SetZoom(values.nZoom);
+  m_ptMain = Reachable(values.nMainX, values.nMainY, size());
   m_ptVideo = Reachable(values.nPlayX, values.nPlayY, QSize(MciWindow::kInitialWidth, 1));
   // The dictionary editor's size is known only once it opens; it checks its
   // place against the screens then.
@@ -59,6 +60,7 @@ SettingsValues CMainDlg::GatherSettings() const {
   values.nOptionContinuous = IsLit(IDC_CONTINUOUS) ? 1 : 0;
   values.nMainX = m_ptMain.x();
   values.nMainY = m_ptMain.y();
+  values.nZoom = m_nZoom;
   values.nPlayX = m_ptVideo.x();
   values.nPlayY = m_ptVideo.y();
   const QPoint dictionary = m_dictionaryDlg.GetWindowPos();

@@ -1,5 +1,7 @@
 // The main window's skin: creating the controls, painting, colours, lit
 // states and rolling the window up to its caption strip.
+#include <QAction>
+#include <QActionGroup>
 #include <QPainter>
 #include <array>
 #include <cstdint>
@@ -50,19 +52,19 @@ void CMainDlg::CreateSkin() {
 
 void CMainDlg::CreateStatics() {
   m_trackDisplay = new CTrackDisplay(this, this);
-  AddControl(IDC_TRACK_DISPLAY, m_trackDisplay, kTrackDisplayRect);
+  AddControl(IDC_TRACK_DISPLAY, m_trackDisplay, m_trackDisplay, kTrackDisplayRect);
   m_statusDisplay = new CStatusDisplay(this);
   // Presses on the status display, the slider and the caption are the main
   // window's: they move it, drag the thumb or roll the window up.
   m_statusDisplay->setAttribute(Qt::WA_TransparentForMouseEvents);
   m_statusDisplay->SetTipText(QString::fromLatin1(kStatusTip));
-  AddControl(IDC_STATUS_DISPLAY, m_statusDisplay, kStatusRect);
+  AddControl(IDC_STATUS_DISPLAY, m_statusDisplay, m_statusDisplay, kStatusRect);
   m_slider = new CBitmapStatic(this);
-  AddControl(IDC_SLIDER, m_slider, kSliderRect);
+  AddControl(IDC_SLIDER, m_slider, m_slider, kSliderRect);
   m_caption = new CBitmapStatic(this);
   m_caption->setToolTip(QString::fromLatin1(kCaptionTip));
   m_caption->setAccessibleName(QString::fromLatin1(kCaptionTip));
-  AddControl(IDC_CAPTION, m_caption, kCaptionRect);
+  AddControl(IDC_CAPTION, m_caption, m_caption, kCaptionRect);
 }
 
 void CMainDlg::CreateButtons() {
@@ -71,15 +73,42 @@ void CMainDlg::CreateButtons() {
     button->LoadBitmaps(place.face, place.pressedFace, place.glyph);
     button->SetTipText(QString::fromLatin1(place.tip));
     button->setVisible(!place.small);
-    AddControl(place.id, button, place.rect);
+    AddControl(place.id, button, button, place.rect);
     connect(button, &CSkinButton::clicked, this, [this, id = place.id] { OnCommand(id); });
   }
 }
 
-void CMainDlg::AddControl(int id, QWidget* control, const ClientRect& rect) {
-  control->setGeometry(rect.left + kBorder, rect.top + kBorder, rect.Width(), rect.Height());
-  control->installEventFilter(this);
-  m_controls.emplace_back(id, control);
+void CMainDlg::AddControl(int id, QWidget* widget, SkinControl* skin, const ClientRect& rect) {
+  widget->installEventFilter(this);
+  m_controls.push_back({id, widget, skin, rect});
+}
+
+void CMainDlg::SetZoom(int zoom) {
+  m_nZoom = SkinZoom(zoom, 1).Zoom();
+  LayOutSkin();
+  if (m_zoomActions != nullptr) {
+    for (QAction* action : m_zoomActions->actions()) {
+      action->setChecked(action->data().toInt() == ID_MENU_ZOOM_1 + m_nZoom - kMinZoom);
+    }
+  }
+}
+
+// Places every control at its skin rectangle scaled to the zoom and the
+// screen's scale. Run again when the window moves to a screen of another
+// scale.
+void CMainDlg::LayOutSkin() {
+  m_skinZoom = SkinZoom(m_nZoom, devicePixelRatioF());
+  const int scale = m_skinZoom.DevicePixels();
+  m_zoomedBackground = BlowUp(m_bmpBackground, scale);
+  m_zoomedBackgroundRolled = BlowUp(m_bmpBackgroundRolled, scale);
+  for (const PlacedControl& placed : m_controls) {
+    const QRect skinRect(placed.rect.left + kBorder, placed.rect.top + kBorder, placed.rect.Width(),
+                         placed.rect.Height());
+    placed.skin->SetSkinPlace(skinRect, m_skinZoom);
+    placed.widget->setGeometry(m_skinZoom.Cover(skinRect));
+  }
+  ResizeHeight(m_bRolledUp ? kRolledHeight : kMainHeight);
+  update();
 }
 
 void CMainDlg::paintEvent(QPaintEvent*) {
@@ -87,7 +116,11 @@ void CMainDlg::paintEvent(QPaintEvent*) {
   // composed over it by Qt's backing store, so nothing has to be clipped out
   // to keep them from flickering.
   QPainter painter(this);
-  painter.drawImage(0, 0, m_bRolledUp ? m_bmpBackgroundRolled : m_bmpBackground);
+  const QImage& background = m_bRolledUp ? m_zoomedBackgroundRolled : m_zoomedBackground;
+  // Where the screen's scale is a fraction, the window's last logical pixel
+  // can reach a device pixel past the skin; it takes the border's colour.
+  painter.fillRect(rect(), background.pixelColor(0, 0));
+  PaintDevicePixels(painter, *this, QPoint(0, 0), background);
   if (!m_bPainted) {
     m_bPainted = 1;
     OnFirstPaint();
@@ -208,7 +241,7 @@ void CMainDlg::SetElementState(int k, int on) {
   }
 }
 
-void CMainDlg::ResizeHeight(int height) { setFixedSize(kMainWidth, height); }
+void CMainDlg::ResizeHeight(int height) { setFixedSize(m_skinZoom.Cover(QRect(0, 0, kMainWidth, height)).size()); }
 
 // Rolled up, the window is its caption strip: the three caption buttons stay
 // and the four small transport buttons join them. The controls below the
@@ -220,9 +253,9 @@ void CMainDlg::ShowRolledUpControls(bool rolledUp) {
       Button(place.id)->setVisible(rolledUp);
     }
   }
-  for (const auto& [id, control] : m_controls) {
-    if (control->geometry().top() - kBorder > kCaptionRect.bottom) {
-      control->setVisible(!rolledUp);
+  for (const PlacedControl& placed : m_controls) {
+    if (placed.rect.top > kCaptionRect.bottom) {
+      placed.widget->setVisible(!rolledUp);
     }
   }
 }

@@ -30,7 +30,7 @@ int CMainDlg::OnInitDialog() {
   m_nSeekTimer = startTimer(kSeekPeriodMs);
   m_random.Seed(static_cast<std::uint32_t>(std::time(nullptr)));
   LoadSettings();
-  setFixedSize(kMainWidth, kMainHeight);
+  ResizeHeight(kMainHeight);
   move(m_ptMain);
   show();
   raise();

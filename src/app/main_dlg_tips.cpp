@@ -52,9 +52,9 @@ QString CMainDlg::TipText(int id) const {
 }
 
 int CMainDlg::ControlId(const QObject* control) const {
-  for (const auto& [id, widget] : m_controls) {
-    if (widget == control) {
-      return id;
+  for (const PlacedControl& placed : m_controls) {
+    if (placed.widget == control) {
+      return placed.id;
     }
   }
   return 0;
@@ -74,10 +74,11 @@ bool CMainDlg::ShowTip(QWidget* control, int id, QHelpEvent* event) {
 
 // The statics that let the mouse through get their tips from here.
 bool CMainDlg::ShowStaticTip(QHelpEvent* event) {
-  for (const auto& [id, control] : m_controls) {
+  for (const PlacedControl& placed : m_controls) {
+    QWidget* control = placed.widget;
     if (control->isVisible() && control->testAttribute(Qt::WA_TransparentForMouseEvents) &&
         control->geometry().contains(event->pos())) {
-      return ShowTip(control, id, event);
+      return ShowTip(control, placed.id, event);
     }
   }
   QToolTip::hideText();
@@ -88,6 +89,10 @@ bool CMainDlg::ShowStaticTip(QHelpEvent* event) {
 bool CMainDlg::event(QEvent* event) {
   if (event->type() == QEvent::ToolTip) {
     return ShowStaticTip(static_cast<QHelpEvent*>(event));
+  }
+  // Moved to a screen of another scale, the skin keeps whole device pixels.
+  if (event->type() == QEvent::ScreenChangeInternal && SkinZoom(m_nZoom, devicePixelRatioF()) != m_skinZoom) {
+    LayOutSkin();
   }
   return QWidget::event(event);
 }

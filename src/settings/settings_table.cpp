@@ -27,6 +27,8 @@ const std::array<IntValue, 14> kGeometry = {{
     {"TagsY", 10, &V::nTagsY},
 }};
 
+const IntValue kZoom = {"Zoom", 1, &V::nZoom};
+
 // The slider thumb's name alone carries the "m_" prefix; existing settings
 // files hold it that way.
 const std::array<ColorElement, kColorElementCount> kColorElements = {{
@@ -85,6 +87,7 @@ SettingsValues DefaultSettings() {
   SettingsValues values;
   for (const IntValue& item : kModes) values.*item.field = item.defaultValue;
   for (const IntValue& item : kGeometry) values.*item.field = item.defaultValue;
+  values.nZoom = kZoom.defaultValue;
   for (std::size_t i = 0; i < kColorElements.size(); ++i) {
     values.colors[i] = ColorTriple::FromColorRef(kColorElements[i].defaultColorRef);
   }
@@ -105,6 +108,10 @@ SettingsValues ReadSettings(ProfileStore& store) {
   for (std::size_t i = 0; i < kTagFlagNames.size(); ++i) {
     values.tagFlags[i] = store.GetProfileInt(kSettingsSection, kTagFlagNames[i], 0);
   }
+  values.nZoom = store.GetProfileInt(kSettingsSection, kZoom.name, kZoom.defaultValue);
+  if (values.nZoom < kLowestStoredZoom || values.nZoom > kHighestStoredZoom) {
+    values.nZoom = kZoom.defaultValue;
+  }
   return values;
 }
 
@@ -117,4 +124,5 @@ void WriteSettings(ProfileStore& store, const SettingsValues& values) {
   for (std::size_t i = 0; i < kTagFlagNames.size(); ++i) {
     store.WriteProfileInt(kSettingsSection, kTagFlagNames[i], values.tagFlags[i]);
   }
+  store.WriteProfileInt(kSettingsSection, kZoom.name, values.nZoom);
 }

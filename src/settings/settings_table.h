@@ -24,6 +24,8 @@ struct ColorElement {
 
 extern const std::array<IntValue, 3> kModes;
 extern const std::array<IntValue, 14> kGeometry;
+// Read and written after the tag flags; a value outside 1-3 reads as 1.
+extern const IntValue kZoom;
 extern const std::array<ColorElement, kColorElementCount> kColorElements;
 // Tag flags 1-6 in number order.
 extern const std::array<const char*, kTagFlagCount> kTagFlagNames;
@@ -33,7 +35,7 @@ extern const std::array<const char*, kTagFlagCount> kTagFlagNames;
 // What a first run starts with: every default of the table.
 SettingsValues DefaultSettings();
 
-// Reads modes, geometry, colours 0-24 and tag flags 1-6, in that order, each
+// Reads modes, geometry, colours 0-24, tag flags 1-6 and the zoom, in that order, each
 // missing or unreadable value giving its default. A colour's top byte is
 // ignored.
 SettingsValues ReadSettings(ProfileStore& store);

@@ -59,17 +59,18 @@ void CSkinButton::RedrawNow() {
 void CSkinButton::paintEvent(QPaintEvent*) {
   DrawItem(isDown());
   QPainter painter(this);
-  painter.drawImage(0, 0, ImageFromPixelBuffer(m_canvas));
+  PaintPicture(painter, *this, ImageFromPixelBuffer(m_canvas));
 }
 
 void CSkinButton::DrawItem(bool pressed) {
-  m_canvas = PixelBuffer(width(), height());
+  const QSize size = SkinSize(*this);
+  m_canvas = PixelBuffer(size.width(), size.height());
   PixelBuffer& face = pressed && !m_bmpPressedFace.IsEmpty() ? m_bmpPressedFace : m_bmpFace;
   const ColorTriple glyphColour = pressed || m_bLit == 1 ? m_clr : DimColor(m_clr, kUnlitDivisor);
   if (m_bmpGlyph.IsEmpty()) {
-    BitBlt(m_canvas, 0, 0, width(), height(), face, 0, 0, RasterOp::SRCCOPY);
+    BitBlt(m_canvas, 0, 0, size.width(), size.height(), face, 0, 0, RasterOp::SRCCOPY);
   } else {
-    TintMasked(face, m_bmpGlyph, glyphColour, m_canvas, 0, 0, width(), height());
+    TintMasked(face, m_bmpGlyph, glyphColour, m_canvas, 0, 0, size.width(), size.height());
   }
   m_bDrawn = 1;
 }

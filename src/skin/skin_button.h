@@ -4,11 +4,12 @@
 
 #include "color_triple.h"
 #include "pixel_buffer.h"
+#include "skin_control.h"
 
 // A push button drawn from the skin: its face (or the pressed face while it is
 // held down) with the glyph tinted in the element colour, at full colour when
 // lit or held and at half colour otherwise. There is no hover look.
-class CSkinButton : public QAbstractButton {
+class CSkinButton : public QAbstractButton, public SkinControl {
   Q_OBJECT
 
  public:

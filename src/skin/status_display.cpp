@@ -76,8 +76,7 @@ CStatusDisplay::CStatusDisplay(QWidget* parent)
     m_bmpDigitLit[d] = LoadSkinBitmap(DigitLitMaskId(d));
     m_bmpDigitUnlit[d] = LoadSkinBitmap(DigitUnlitMaskId(d));
   }
-  setFixedSize(kWidth, kHeight);
-  setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(kWidth, kHeight);
 }
 
 void CStatusDisplay::SetTipText(const QString& text) { SetSkinTipText(this, text); }
@@ -217,5 +216,5 @@ void CStatusDisplay::DrawLamp(int cellX, const PixelBuffer& mask, ColorTriple co
 
 void CStatusDisplay::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.drawImage(0, 0, ImageFromPixelBuffer(m_canvas));
+  PaintPicture(painter, *this, ImageFromPixelBuffer(m_canvas));
 }

@@ -6,12 +6,13 @@
 
 #include "color_triple.h"
 #include "pixel_buffer.h"
+#include "skin_control.h"
 
 // The 73 x 50 display of a time on four seven-segment digits (M:SS with a
 // tens-of-minutes digit in front) and of four lamps, Dic, Tag, Vid and Aud.
 // It draws only when told to, by the operations below, into its own window
 // image; the owner calls RedrawAll whenever it repaints itself.
-class CStatusDisplay : public QWidget {
+class CStatusDisplay : public QWidget, public SkinControl {
   Q_OBJECT
 
  public:

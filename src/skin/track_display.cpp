@@ -21,8 +21,7 @@ QColor ToQColor(ColorTriple colour) { return QColor(colour.red, colour.green, co
 
 CTrackDisplay::CTrackDisplay(const TrackDisplayTextSource* owner, QWidget* parent)
     : QWidget(parent), m_bmpBackground(LoadSkinImage(IDB_TRACK_DISPLAY)), m_pOwner(owner) {
-  setFixedSize(kWidth, kHeight);
-  setAttribute(Qt::WA_OpaquePaintEvent);
+  resize(kWidth, kHeight);
   QFont textFont = font();
   textFont.setPixelSize(kTextPixelSize);
   // Crisp pixels like the rest of the skin, and whole pixels of the colour.
@@ -54,10 +53,18 @@ QString CTrackDisplay::DisplayText() const {
 void CTrackDisplay::paintEvent(QPaintEvent*) {
   const QString text = DisplayText();
   QPainter painter(this);
-  painter.drawImage(0, 0, m_bmpBackground);
+  PaintPicture(painter, *this, m_bmpBackground);
+  // From here on one unit is one device pixel, and the font is sized in them.
+  const int scale = Zoom().DevicePixels();
+  UseDevicePixels(painter, *this, DeviceOrigin());
+  const QSize size = SkinSize(*this);
+  painter.setClipRect(QRect(0, 0, size.width() * scale, size.height() * scale));
+  QFont textFont = font();
+  textFont.setPixelSize(kTextPixelSize * scale);
+  painter.setFont(textFont);
   // The text goes on an opaque box of the dark background, as wide as the
-  // text; whatever passes the right edge is cut by the widget.
-  const QFontMetrics metrics(font());
+  // text; whatever passes the right edge is cut.
+  const QFontMetrics metrics(textFont);
   const QRect box(0, 0, metrics.horizontalAdvance(text), metrics.height());
   painter.fillRect(box, ToQColor(kTextBackground));
   painter.setPen(ToQColor(m_clrText));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "color_triple.h"
+#include "skin_control.h"
 
 // Where the track display gets its line of text: the main window answers with
 // the current track's name.
@@ -15,9 +16,10 @@ class TrackDisplayTextSource {
 };
 
 // One line of text on the 238 x 16 track display, in the track display colour
-// on the dark background, cut at the right edge (no scrolling). While files
+// on the dark background, cut at the right edge (no scrolling). Zoomed, the
+// text is drawn at the zoom's size in the same font, not blown up. While files
 // are scanned it reads "Scanning files...". A click is reported to the owner.
-class CTrackDisplay : public QWidget {
+class CTrackDisplay : public QWidget, public SkinControl {
   Q_OBJECT
 
  public:

@@ -1,3 +1,6 @@
+#include <QAction>
+#include <QCoreApplication>
+#include <QMenu>
 #include <QTest>
 
 #include "controller_fixture.h"
@@ -16,6 +19,17 @@ class SettingsTest : public ControllerTest {
   // Starts the main window on the settings file IniPath().
   void StartOnFile() { Start(std::make_unique<QtProfileStore>(QString::fromStdString(IniPath()))); }
 
+  // An entry of the system menu's Zoom submenu.
+  QAction* ZoomEntry(const QString& text) const {
+    for (QAction* entry : m_dlg->SystemMenu()->actions()) {
+      for (QAction* zoom : entry->menu() != nullptr ? entry->menu()->actions() : QList<QAction*>{}) {
+        if (zoom->text() == text) return zoom;
+      }
+    }
+    ADD_FAILURE() << "no zoom entry " << text.toStdString();
+    return new QAction(m_dlg.get());
+  }
+
   void Start(std::unique_ptr<ProfileStore> store) {
     m_dlg->SetProfileStore(std::move(store));
     ASSERT_EQ(m_dlg->OnInitDialog(), 1);
@@ -32,13 +46,15 @@ class SettingsTest : public ControllerTest {
 };
 
 // The main window has no frame to drag back: one far off every screen comes
-// back to the default place. Text where a number belongs reads as missing.
+// back to the default place. Text where a number belongs reads as missing,
+// and so does a zoom the menu does not offer.
 TEST_F(SettingsTest, AHandEditedFileStartsCleanly) {
   m_dir.Write("Velmora.conf", std::string("[Settings]\nMainX=90000\nMainY=-90000\nTagsX=12x\nTagsY=30\n"
-                                           "OptionLoop=1\nOptionContinuous=0\n"));
+                                           "OptionLoop=1\nOptionContinuous=0\nZoom=4\n"));
   StartOnFile();
   EXPECT_TRUE(Lit(IDC_LOOP) && !Lit(IDC_CONTINUOUS) && !Lit(IDC_RANDOM));
   EXPECT_EQ(m_dlg->GetMainPosition(), QPoint(10, 10));
+  EXPECT_EQ(m_dlg->size(), QSize(266, 114));
   EXPECT_EQ(m_dlg->TagDisplayEditor().GetWindowPos(), QPoint(10, 30));
 }
 
@@ -63,7 +79,7 @@ TEST_F(SettingsTest, ExitWritesTheModesAndColours) {
 // The offscreen platform frames its windows too (two pixels a side), so a
 // place or size that takes the frame in on one side of the round trip only
 // drifts here as under a desktop's window manager.
-TEST_F(SettingsTest, CompanionWindowsReopenWhereAndAsLargeAsTheyWereLeft) {
+TEST_F(SettingsTest, EveryWindowReopensWhereAndAsLargeAsItWasLeft) {
   StartOnFile();
   m_dlg->OnCommand(IDC_DICTIONARY);
   m_dlg->OnCommand(IDC_TRACKLIST);
@@ -73,9 +89,15 @@ TEST_F(SettingsTest, CompanionWindowsReopenWhereAndAsLargeAsTheyWereLeft) {
   m_dlg->TracklistDlg().Window()->move(300, 20);
   m_dlg->TracklistDlg().Window()->resize(260, 390);
   m_dlg->DictionaryDlg().CloseWindow();
+  m_dlg->SetMainPosition(QPoint(30, 40));
+  ZoomEntry("2x")->trigger();
+  QCoreApplication::processEvents();
   m_dlg->OnExit();
   for (int run = 0; run < 2; ++run) {
     Restart();
+    // The zoom comes back with the window's corner where it was.
+    EXPECT_EQ(m_dlg->geometry(), QRect(30, 40, 532, 228));
+    EXPECT_TRUE(ZoomEntry("2x")->isChecked() && !ZoomEntry("1x")->isChecked());
     QtProfileStore written(QString::fromStdString(IniPath()));
     EXPECT_EQ(written.GetProfileInt(kSettingsSection, "DictX", -1), -40);
     EXPECT_EQ(written.GetProfileInt(kSettingsSection, "DictY", -1), 77);

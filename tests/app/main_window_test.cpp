@@ -1,9 +1,11 @@
 // The main window shown offscreen: mouse handling and colours, seen in its
 // pixels and in what the playback window is asked to do.
+#include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -31,12 +33,20 @@ class MainWindowTest : public ::testing::Test {
 
   PixelBuffer Grab() { return PixelBufferFromImage(window.grab().toImage()); }
 
+  // Screen pixels per skin pixel (the screen's scale is 1 here).
+  int Scale() const { return window.Zoom().DevicePixels(); }
+  // The first and the last screen pixel of a skin pixel's block, given in
+  // window coordinates at 1x.
+  QPoint First(QPoint skin) const { return skin * Scale(); }
+  QPoint Last(QPoint skin) const { return First(skin) + QPoint(Scale() - 1, Scale() - 1); }
+
   // The part of a window picture under a control's client rectangle.
-  static PixelBuffer Crop(const PixelBuffer& shot, const ClientRect& rect) {
-    PixelBuffer block(rect.Width(), rect.Height());
-    for (int y = 0; y < rect.Height(); ++y) {
-      for (int x = 0; x < rect.Width(); ++x) {
-        block.SetPixel(x, y, shot.Pixel(rect.left + kBorder + x, rect.top + kBorder + y));
+  PixelBuffer Crop(const PixelBuffer& shot, const ClientRect& rect) const {
+    const int n = Scale();
+    PixelBuffer block(rect.Width() * n, rect.Height() * n);
+    for (int y = 0; y < block.Height(); ++y) {
+      for (int x = 0; x < block.Width(); ++x) {
+        block.SetPixel(x, y, shot.Pixel((rect.left + kBorder) * n + x, (rect.top + kBorder) * n + y));
       }
     }
     return block;
@@ -49,6 +59,32 @@ class MainWindowTest : public ::testing::Test {
   SimulatedMciWindow* m_mci = nullptr;
 };
 
+// The mouse at 1x, 2x and 3x: every place below is given in skin pixels.
+class ZoomedWindowTest : public MainWindowTest, public ::testing::WithParamInterface<int> {
+ protected:
+  void SetUp() override {
+    MainWindowTest::SetUp();
+    window.SetZoom(GetParam());
+  }
+};
+
+INSTANTIATE_TEST_SUITE_P(Zoom, ZoomedWindowTest, ::testing::Values(1, 2, 3));
+
+constexpr ColorTriple kGreen{0, 255, 0};
+constexpr ClientRect kStopRect = kSkinButtons[12].rect;
+static_assert(kSkinButtons[12].id == IDC_STOP);
+
+// How many rows of a picture hold a pixel of kGreen.
+int GreenRows(const PixelBuffer& picture) {
+  int rows = 0;
+  for (int y = 0; y < picture.Height(); ++y) {
+    bool green = false;
+    for (int x = 0; x < picture.Width(); ++x) green = green || picture.Pixel(x, y) == kGreen;
+    rows += green;
+  }
+  return rows;
+}
+
 // A medium of 142 s: one second per pixel of thumb travel.
 constexpr int kLengthMs = 142000;
 // On the thumb at offset 0 (it covers client x 91-111 of the slider's row).
@@ -58,18 +94,20 @@ const QPoint kOnThumb = {100 + kBorder, 75 + kBorder};
 // that time would show them, and nothing seeks; the release seeks once. Past
 // either end the thumb stops at the end (a seek past the length or before the
 // start could leave the playback window waiting for an end that never comes).
-TEST_F(MainWindowTest, AThumbDraggedPastAnEndPinsItThereAndSeeksOnlyOnRelease) {
+// Zoomed, the travel is as many skin pixels and seeks by as much per pixel.
+TEST_P(ZoomedWindowTest, AThumbDraggedPastAnEndPinsItThereAndSeeksOnlyOnRelease) {
   window.SetSliderScale(kLengthMs);
-  for (const auto& [cursorX, seconds] : {std::pair{-300, 0}, {600, 141}}) {
-    QTest::mousePress(Handle(), Qt::LeftButton, {}, kOnThumb);
-    QTest::mouseMove(Handle(), {cursorX, kOnThumb.y()});
+  for (const auto& [skinX, seconds] : {std::pair{-100, 0}, {300, 141}}) {
+    const QPoint cursor = First({skinX, kOnThumb.y()});
+    QTest::mousePress(Handle(), Qt::LeftButton, {}, First(kOnThumb));
+    QTest::mouseMove(Handle(), cursor);
     EXPECT_TRUE(window.IsDraggingSlider());
     EXPECT_EQ(window.GetDragPosition(), seconds);
     const PixelBuffer dragged = Grab();
     window.OnNotifyPos(70000);  // playback goes on under the drag, unseen
     EXPECT_EQ(Grab(), dragged);
     EXPECT_TRUE(Calls().empty());
-    QTest::mouseRelease(Handle(), Qt::LeftButton, {}, {cursorX, kOnThumb.y()});
+    QTest::mouseRelease(Handle(), Qt::LeftButton, {}, cursor);
     EXPECT_EQ(Calls(), std::vector<std::string>{"seek " + std::to_string(seconds * 1000)});
     EXPECT_FALSE(window.IsDraggingSlider());
     window.OnNotifyPos(seconds * 1000);
@@ -82,15 +120,15 @@ TEST_F(MainWindowTest, AThumbDraggedPastAnEndPinsItThereAndSeeksOnlyOnRelease) {
 
 // A click that does not move the thumb leaves playback where it is; a drag
 // with Play lit plays on from the new place.
-TEST_F(MainWindowTest, ReleasingAMovedThumbSeeksAndReplaysWhenPlayIsLit) {
+TEST_P(ZoomedWindowTest, ReleasingAMovedThumbSeeksAndReplaysWhenPlayIsLit) {
   window.SetSliderScale(kLengthMs);
   window.SetElementState(12, 1);
-  QTest::mousePress(Handle(), Qt::LeftButton, {}, kOnThumb);
-  QTest::mouseRelease(Handle(), Qt::LeftButton, {}, kOnThumb);
+  QTest::mousePress(Handle(), Qt::LeftButton, {}, Last(kOnThumb));
+  QTest::mouseRelease(Handle(), Qt::LeftButton, {}, Last(kOnThumb));
   EXPECT_TRUE(Calls().empty());
-  QTest::mousePress(Handle(), Qt::LeftButton, {}, kOnThumb);
-  QTest::mouseMove(Handle(), kOnThumb + QPoint(10, 0));
-  QTest::mouseRelease(Handle(), Qt::LeftButton, {}, kOnThumb + QPoint(10, 0));
+  QTest::mousePress(Handle(), Qt::LeftButton, {}, First(kOnThumb));
+  QTest::mouseMove(Handle(), Last(kOnThumb + QPoint(10, 0)));
+  QTest::mouseRelease(Handle(), Qt::LeftButton, {}, Last(kOnThumb + QPoint(10, 0)));
   EXPECT_EQ(Calls(), (std::vector<std::string>{"seek 10000", "play"}));
 }
 
@@ -114,14 +152,66 @@ TEST_F(MainWindowTest, AThumbDragWhoseReleaseWentAstrayEndsAtTheNextNotification
 }
 
 // Client (239, 10) is the caption's right edge; just past it nothing rolls up.
-TEST_F(MainWindowTest, DoubleClickOnTheCaptionRollsUpAndBack) {
-  for (const auto& [place, rolls] : {std::pair{QPoint(240, 11), true}, {QPoint(241, 11), false}}) {
+TEST_P(ZoomedWindowTest, DoubleClickOnTheCaptionRollsUpAndBack) {
+  const int n = GetParam();
+  for (const auto& [place, rolls] : {std::pair{Last({240, 11}), true}, {First({241, 11}), false}}) {
     QTest::mouseDClick(Handle(), Qt::LeftButton, {}, place);
     ASSERT_EQ(window.IsRolledUp(), rolls) << place.x() << "," << place.y();
     if (!rolls) continue;
-    EXPECT_TRUE(window.size() == QSize(266, 22) && window.Control(IDC_MINI_PLAY)->isVisible());
+    EXPECT_TRUE(window.size() == QSize(266 * n, 22 * n) && window.Control(IDC_MINI_PLAY)->isVisible());
     QTest::mouseDClick(Handle(), Qt::LeftButton, {}, place);
-    EXPECT_TRUE(window.size() == QSize(266, 114) && window.Control(IDC_PAUSE)->isVisible());
+    EXPECT_TRUE(window.size() == QSize(266 * n, 114 * n) && window.Control(IDC_PAUSE)->isVisible());
+  }
+}
+
+// Each button answers a click at its centre, and no other button does; the
+// four small ones while the window is rolled up.
+TEST_P(ZoomedWindowTest, AClickAtTheCentreOfEachButtonPressesThatButtonAlone) {
+  std::map<int, int> clicks;
+  for (const SkinButtonPlace& place : kSkinButtons) {
+    QObject::disconnect(window.Button(place.id), &CSkinButton::clicked, &window, nullptr);
+    QObject::connect(window.Button(place.id), &CSkinButton::clicked, [&clicks, id = place.id] { ++clicks[id]; });
+  }
+  for (const bool rolledUp : {false, true}) {
+    if (rolledUp) window.ToggleRollUp();
+    for (const SkinButtonPlace& place : kSkinButtons) {
+      if (place.small != rolledUp) continue;
+      const QPoint centre((place.rect.left + place.rect.right) / 2 + kBorder,
+                          (place.rect.top + place.rect.bottom) / 2 + kBorder);
+      clicks.clear();
+      QTest::mouseClick(Handle(), Qt::LeftButton, {}, First(centre));
+      EXPECT_EQ(clicks, (std::map<int, int>{{place.id, 1}})) << place.tip;
+    }
+  }
+}
+
+// Zoomed, every pixel of the skin is a block of its colour at 1x, the lit
+// Stop glyph with the rest; the track display's text is drawn anew at the
+// zoom's size instead.
+TEST_F(MainWindowTest, ZoomedEverySkinPixelIsABlockOfItsColourAtOneX) {
+  window.ColorDlg().SetColor(15, kGreen);
+  window.ColorDlg().SetColor(kElementTrackDisplay, kGreen);
+  window.ApplyColor(-1);
+  const PixelBuffer one = Grab();
+  const int textHeight = GreenRows(Crop(one, kTrackDisplayRect));
+  for (const int zoom : {2, 3}) {
+    window.SetZoom(zoom);
+    const PixelBuffer zoomed = Grab();
+    ASSERT_EQ(QSize(zoomed.Width(), zoomed.Height()), QSize(266 * zoom, 114 * zoom));
+    int differing = 0;
+    for (int y = 0; y < zoomed.Height(); ++y) {
+      for (int x = 0; x < zoomed.Width(); ++x) {
+        const QPoint skin(x / zoom - kBorder, y / zoom - kBorder);
+        const bool text = kTrackDisplayRect.ContainsInclusive(skin.x(), skin.y());
+        differing += !text && zoomed.Pixel(x, y) != one.Pixel(x / zoom, y / zoom);
+      }
+    }
+    EXPECT_EQ(differing, 0) << zoom << "x";
+    EXPECT_GT(GreenRows(Crop(zoomed, kStopRect)), 0) << "Stop is lit";
+    const int zoomedTextHeight = GreenRows(Crop(zoomed, kTrackDisplayRect));
+    EXPECT_TRUE(zoomedTextHeight >= (zoom * 2 - 1) * textHeight / 2 &&
+                zoomedTextHeight <= (zoom * 2 + 1) * textHeight / 2)
+        << textHeight << " rows at 1x, " << zoomedTextHeight << " at " << zoom << "x";
   }
 }
 
