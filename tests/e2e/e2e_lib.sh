@@ -42,6 +42,19 @@ e2e_check_album() {
 
 # ---- Inside the session -------------------------------------------------
 
+# Starts openbox and waits until it manages the screen; leaves its process in
+# wm. Calls the caller's fail when it does not come.
+e2e_start_openbox() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  local _
+  for _ in $(seq 100); do
+    [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true) == *"window id"* ]] && return
+    sleep 0.1
+  done
+  fail "openbox did not start"
+}
+
 # Set by e2e_start_velmora; e2e_fail shows what the program said on stderr.
 e2e_work= e2e_pid=
 e2e_fail() {
@@ -62,15 +75,16 @@ e2e_start_velmora() {
 }
 
 # Starts Velmora $1 with its errors added to file $2 and waits for its main
-# window (266 x 114); leaves the process in pid and the window's client origin
-# in cx, cy. Calls the caller's fail when the window does not come.
+# window (266 x 114, or the size $3 for a zoomed one); leaves the process in
+# pid and the window's client origin at 1x in cx, cy. Calls the caller's fail
+# when the window does not come.
 e2e_launch_main() {
   "$1" 2>>"$2" &
   pid=$!
   local _ w main= X Y WIDTH HEIGHT WINDOW SCREEN
   for _ in $(seq 300); do
     for w in $(xdotool search --onlyvisible --name '^Velmora$' 2>/dev/null || true); do
-      [[ $(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}') == 266x114 ]] && main=$w
+      [[ $(xdotool getwindowgeometry "$w" | awk '/Geometry/ {print $2}') == "${3:-266x114}" ]] && main=$w
     done
     [[ -n $main ]] && break
     kill -0 "$pid" 2>/dev/null || fail "velmora ended before showing its window"

@@ -32,11 +32,7 @@ fail() {
 }
 trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null; [[ -n $wm ]] && kill "$wm" 2>/dev/null; true' EXIT
 
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-wm_ready() { [[ $(xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null || true) == *"window id"* ]]; }
-for _ in $(seq 100); do wm_ready && break; sleep 0.1; done
-wm_ready || fail "openbox did not start"
+e2e_start_openbox
 
 # The one visible window titled exactly $1, waited for up to three seconds.
 window_named() {

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Runs a command on a virtual X screen of its own and ends the screen after it.
 #   virtual_screen.sh COMMAND [ARGS...]
+# The screen is 640 x 480 unless VIRTUAL_SCREEN names another (1024x768x24).
 # The X server picks a free display number itself and reports it once it
 # accepts connections, so tests running side by side never race for one.
 set -euo pipefail
 ready=$(mktemp)
-Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$ready" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 "${VIRTUAL_SCREEN:-640x480x24}" -nolisten tcp 3>"$ready" 2>/dev/null &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -f "$ready"' EXIT
 for _ in $(seq 300); do
