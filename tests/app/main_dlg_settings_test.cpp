@@ -90,14 +90,14 @@ TEST_F(SettingsTest, EveryWindowReopensWhereAndAsLargeAsItWasLeft) {
   m_dlg->TracklistDlg().Window()->resize(260, 390);
   m_dlg->DictionaryDlg().CloseWindow();
   m_dlg->SetMainPosition(QPoint(30, 40));
-  ZoomEntry("2x")->trigger();
+  ZoomEntry("3x")->trigger();  // the highest zoom the file keeps
   QCoreApplication::processEvents();
   m_dlg->OnExit();
   for (int run = 0; run < 2; ++run) {
     Restart();
     // The zoom comes back with the window's corner where it was.
-    EXPECT_EQ(m_dlg->geometry(), QRect(30, 40, 532, 228));
-    EXPECT_TRUE(ZoomEntry("2x")->isChecked() && !ZoomEntry("1x")->isChecked());
+    EXPECT_EQ(m_dlg->geometry(), QRect(30, 40, 798, 342));
+    EXPECT_TRUE(ZoomEntry("3x")->isChecked() && !ZoomEntry("1x")->isChecked());
     QtProfileStore written(QString::fromStdString(IniPath()));
     EXPECT_EQ(written.GetProfileInt(kSettingsSection, "DictX", -1), -40);
     EXPECT_EQ(written.GetProfileInt(kSettingsSection, "DictY", -1), 77);
