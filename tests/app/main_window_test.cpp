@@ -14,7 +14,7 @@
 #include "main_dlg.h"
 #include "simulated_mci_window.h"
 #include "skin_button.h"
-#include "skin_image.h"
+#include "widget_pixels.h"
 
 namespace {
 
@@ -31,7 +31,7 @@ class MainWindowTest : public ::testing::Test {
   // under the cursor as it would a user's.
   QWindow* Handle() { return window.windowHandle(); }
 
-  PixelBuffer Grab() { return PixelBufferFromImage(window.grab().toImage()); }
+  PixelBuffer Grab() { return ::Grab(window); }
 
   // Screen pixels per skin pixel (the screen's scale is 1 here).
   int Scale() const { return window.Zoom().DevicePixels(); }
@@ -43,13 +43,7 @@ class MainWindowTest : public ::testing::Test {
   // The part of a window picture under a control's client rectangle.
   PixelBuffer Crop(const PixelBuffer& shot, const ClientRect& rect) const {
     const int n = Scale();
-    PixelBuffer block(rect.Width() * n, rect.Height() * n);
-    for (int y = 0; y < block.Height(); ++y) {
-      for (int x = 0; x < block.Width(); ++x) {
-        block.SetPixel(x, y, shot.Pixel((rect.left + kBorder) * n + x, (rect.top + kBorder) * n + y));
-      }
-    }
-    return block;
+    return ::Crop(shot, (rect.left + kBorder) * n, (rect.top + kBorder) * n, rect.Width() * n, rect.Height() * n);
   }
 
   // What the playback window was asked to do.
@@ -78,9 +72,8 @@ static_assert(kSkinButtons[12].id == IDC_STOP);
 int GreenRows(const PixelBuffer& picture) {
   int rows = 0;
   for (int y = 0; y < picture.Height(); ++y) {
-    bool green = false;
-    for (int x = 0; x < picture.Width(); ++x) green = green || picture.Pixel(x, y) == kGreen;
-    rows += green;
+    const PixelBuffer row = Crop(picture, 0, y, picture.Width(), 1);
+    rows += FindPixel(row, [](ColorTriple p, int, int) { return p == kGreen; }).x() >= 0;
   }
   return rows;
 }
