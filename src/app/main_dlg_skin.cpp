@@ -119,7 +119,9 @@ void CMainDlg::paintEvent(QPaintEvent*) {
   const QImage& background = m_bRolledUp ? m_zoomedBackgroundRolled : m_zoomedBackground;
   // Where the screen's scale is a fraction, the window's last logical pixel
   // can reach a device pixel past the skin; it takes the border's colour.
-  painter.fillRect(rect(), background.pixelColor(0, 0));
+  if (width() * devicePixelRatioF() > background.width() || height() * devicePixelRatioF() > background.height()) {
+    painter.fillRect(rect(), background.pixelColor(0, 0));
+  }
   PaintDevicePixels(painter, *this, QPoint(0, 0), background);
   if (!m_bPainted) {
     m_bPainted = 1;

@@ -1,12 +1,14 @@
 // The main window shown offscreen: mouse handling and colours, seen in its
 // pixels and in what the playback window is asked to do.
-#include <QSignalSpy>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QTest>
 #include <QWindow>
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -70,12 +72,12 @@ static_assert(kSkinButtons[12].id == IDC_STOP);
 
 // How many rows of a picture hold a pixel of kGreen.
 int GreenRows(const PixelBuffer& picture) {
-  int rows = 0;
-  for (int y = 0; y < picture.Height(); ++y) {
-    const PixelBuffer row = Crop(picture, 0, y, picture.Width(), 1);
-    rows += FindPixel(row, [](ColorTriple p, int, int) { return p == kGreen; }).x() >= 0;
-  }
-  return rows;
+  std::set<int> rows;
+  FindPixel(picture, [&rows](ColorTriple p, int, int y) {
+    if (p == kGreen) rows.insert(y);
+    return false;  // every pixel is looked at
+  });
+  return static_cast<int>(rows.size());
 }
 
 // A medium of 142 s: one second per pixel of thumb travel.
@@ -180,32 +182,47 @@ TEST_P(ZoomedWindowTest, AClickAtTheCentreOfEachButtonPressesThatButtonAlone) {
 
 // Zoomed, every pixel of the skin is a block of its colour at 1x, the lit
 // Stop glyph with the rest; the track display's text is drawn anew at the
-// zoom's size instead.
+// block's size instead. On the screen scaled by 1.5 the blocks are whole
+// device pixels too, the zoom times 1.5 rounded, from the moment the window
+// moves there.
 TEST_F(MainWindowTest, ZoomedEverySkinPixelIsABlockOfItsColourAtOneX) {
   window.ColorDlg().SetColor(15, kGreen);
   window.ColorDlg().SetColor(kElementTrackDisplay, kGreen);
   window.ApplyColor(-1);
   const PixelBuffer one = Grab();
   const int textHeight = GreenRows(Crop(one, kTrackDisplayRect));
-  for (const int zoom : {2, 3}) {
-    window.SetZoom(zoom);
+  const auto expectBlocksOfOne = [&](int n) {
+    ASSERT_EQ(Scale(), n);
     const PixelBuffer zoomed = Grab();
-    ASSERT_EQ(QSize(zoomed.Width(), zoomed.Height()), QSize(266 * zoom, 114 * zoom));
+    // A window of a fractional logical size ends in a part of a device pixel.
+    ASSERT_TRUE(zoomed.Width() - 266 * n == (n == 2 && window.devicePixelRatioF() == 1.5) &&
+                zoomed.Height() == 114 * n) << zoomed.Width() << " x " << zoomed.Height();
     int differing = 0;
-    for (int y = 0; y < zoomed.Height(); ++y) {
-      for (int x = 0; x < zoomed.Width(); ++x) {
-        const QPoint skin(x / zoom - kBorder, y / zoom - kBorder);
-        const bool text = kTrackDisplayRect.ContainsInclusive(skin.x(), skin.y());
-        differing += !text && zoomed.Pixel(x, y) != one.Pixel(x / zoom, y / zoom);
+    for (int y = 0; y < 114 * n; ++y) {
+      for (int x = 0; x < 266 * n; ++x) {
+        const bool text = kTrackDisplayRect.ContainsInclusive(x / n - kBorder, y / n - kBorder);
+        differing += !text && zoomed.Pixel(x, y) != one.Pixel(x / n, y / n);
       }
     }
-    EXPECT_EQ(differing, 0) << zoom << "x";
+    EXPECT_EQ(differing, 0) << n << " x " << n;
     EXPECT_GT(GreenRows(Crop(zoomed, kStopRect)), 0) << "Stop is lit";
     const int zoomedTextHeight = GreenRows(Crop(zoomed, kTrackDisplayRect));
-    EXPECT_TRUE(zoomedTextHeight >= (zoom * 2 - 1) * textHeight / 2 &&
-                zoomedTextHeight <= (zoom * 2 + 1) * textHeight / 2)
-        << textHeight << " rows at 1x, " << zoomedTextHeight << " at " << zoom << "x";
-  }
+    EXPECT_TRUE(zoomedTextHeight >= (n * 2 - 1) * textHeight / 2 && zoomedTextHeight <= (n * 2 + 1) * textHeight / 2)
+        << textHeight << " rows at 1x, " << zoomedTextHeight << " in " << n << " x " << n << " blocks";
+  };
+  window.SetZoom(2);
+  expectBlocksOfOne(2);
+  window.SetZoom(3);
+  expectBlocksOfOne(3);
+  window.SetZoom(2);
+  QScreen* scaled = QGuiApplication::screens().value(1);
+  ASSERT_TRUE(scaled != nullptr && scaled->devicePixelRatio() == 1.5);
+  Handle()->setScreen(scaled);
+  window.move(scaled->geometry().topLeft() + QPoint(10, 10));
+  QCoreApplication::processEvents();
+  expectBlocksOfOne(3);
+  window.SetZoom(1);
+  expectBlocksOfOne(2);
 }
 
 constexpr ColorTriple kRed{255, 0, 0};

@@ -6,12 +6,6 @@
 
 namespace {
 
-TEST(SettingsTableTest, FirstStartReadsWithoutWriting) {
-  MemoryProfileStore empty;
-  ReadSettings(empty);
-  EXPECT_EQ(empty.Size(), 0u);
-}
-
 TEST(SettingsTableTest, StoredPlayColourIsRedWithTopByteIgnored) {
   MemoryProfileStore store;
   store.WriteProfileInt(kSettingsSection, "clrPlay", 0x0000FF);
