@@ -85,7 +85,10 @@ void CMainDlg::AddControl(int id, QWidget* widget, SkinControl* skin, const Clie
 
 void CMainDlg::SetZoom(int zoom) {
   m_nZoom = SkinZoom(zoom, 1).Zoom();
-  LayOutSkin();
+  // Start-up asks for the zoom the window was built at; nothing moves then.
+  if (SkinZoom(m_nZoom, devicePixelRatioF()) != m_skinZoom) {
+    LayOutSkin();
+  }
   if (m_zoomActions != nullptr) {
     for (QAction* action : m_zoomActions->actions()) {
       action->setChecked(action->data().toInt() == ID_MENU_ZOOM_1 + m_nZoom - kMinZoom);
