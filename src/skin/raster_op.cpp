@@ -1,26 +1,27 @@
 #include "raster_op.h"
 
 #include <algorithm>
+#include <cstddef>
 
 namespace {
 
-std::uint8_t Combine(std::uint8_t destination, std::uint8_t source, RasterOp op) {
+// Applies the operation to `count` bytes, front to back, as the pixels are
+// visited when a buffer is copied onto itself.
+void CombineBytes(std::uint8_t* destination, const std::uint8_t* source, std::size_t count, RasterOp op) {
   switch (op) {
     case RasterOp::SRCCOPY:
-      return source;
+      for (std::size_t i = 0; i < count; ++i) destination[i] = source[i];
+      return;
     case RasterOp::SRCAND:
-      return destination & source;
+      for (std::size_t i = 0; i < count; ++i) destination[i] &= source[i];
+      return;
     case RasterOp::SRCPAINT:
-      return destination | source;
+      for (std::size_t i = 0; i < count; ++i) destination[i] |= source[i];
+      return;
     case RasterOp::DSTINVERT:
-      return static_cast<std::uint8_t>(~destination);
+      for (std::size_t i = 0; i < count; ++i) destination[i] = static_cast<std::uint8_t>(~destination[i]);
+      return;
   }
-  return destination;
-}
-
-ColorTriple Combine(ColorTriple destination, ColorTriple source, RasterOp op) {
-  return ColorTriple{Combine(destination.red, source.red, op), Combine(destination.green, source.green, op),
-                     Combine(destination.blue, source.blue, op)};
 }
 
 // One axis of the clipping: shrinks [start, start + length) so that it lies in
@@ -50,14 +51,12 @@ void BitBlt(PixelBuffer& destination, int x, int y, int width, int height, const
   const int sourceHeight = readsSource ? source.Height() : srcY + height;
   const Span columns = ClipAxis(x, srcX, width, destination.Width(), sourceWidth);
   const Span rows = ClipAxis(y, srcY, height, destination.Height(), sourceHeight);
+  const std::size_t rowBytes = static_cast<std::size_t>(columns.length) * 3;
   for (int row = 0; row < rows.length; ++row) {
-    for (int column = 0; column < columns.length; ++column) {
-      const int dx = columns.start + column;
-      const int dy = rows.start + row;
-      const ColorTriple from =
-          readsSource ? source.Pixel(columns.sourceStart + column, rows.sourceStart + row) : ColorTriple{};
-      destination.SetPixel(dx, dy, Combine(destination.Pixel(dx, dy), from, op));
-    }
+    std::uint8_t* to = destination.Row(rows.start + row) + static_cast<std::size_t>(columns.start) * 3;
+    const std::uint8_t* from =
+        readsSource ? source.Row(rows.sourceStart + row) + static_cast<std::size_t>(columns.sourceStart) * 3 : to;
+    CombineBytes(to, from, rowBytes, op);
   }
 }
 
