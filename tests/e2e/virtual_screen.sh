@@ -15,4 +15,12 @@ for _ in $(seq 300); do
   sleep 0.05
 done
 [[ -s $ready ]] || { echo "the virtual X server did not get ready" >&2; exit 1; }
-DISPLAY=:$(tr -dc 0-9 <"$ready") "$@"
+export DISPLAY=:$(tr -dc 0-9 <"$ready")
+# Now and then a program started at once was refused the display; the script
+# goes on only once the server answers a client.
+for _ in $(seq 100); do
+  xprop -root >/dev/null 2>&1 && break
+  sleep 0.05
+done
+xprop -root >/dev/null 2>&1 || { echo "the virtual X server $DISPLAY does not answer" >&2; exit 1; }
+"$@"
