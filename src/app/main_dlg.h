@@ -241,6 +241,7 @@ class CMainDlg : public QWidget,
   void CreateSystemMenu();
   QAction* AddMenuCommand(QMenu* menu, int id, const char* text);
   void AddZoomMenu();
+  void OfferZoomsThatFit();
 
   // Texts of the displays and tips (main_dlg_displays.cpp).
   QString MiniPlayTip() const;

@@ -6,6 +6,7 @@
 #include <QCursor>
 #include <QDir>
 #include <QMenu>
+#include <QScreen>
 
 #include "about_dlg.h"
 #include "help_page.h"
@@ -42,7 +43,19 @@ QAction* CMainDlg::AddMenuCommand(QMenu* menu, int id, const char* text) {
   return action;
 }
 
+// A zoom at which the whole window would not fit on its screen is not
+// offered; 1x always is, and the current zoom stays checked either way.
+void CMainDlg::OfferZoomsThatFit() {
+  const QSize room = screen()->availableGeometry().size();
+  for (QAction* action : m_zoomActions->actions()) {
+    const int zoom = kMinZoom + action->data().toInt() - ID_MENU_ZOOM_1;
+    const QSize size = SkinZoom(zoom, devicePixelRatioF()).Cover(QRect(0, 0, kMainWidth, kMainHeight)).size();
+    action->setEnabled(zoom == kMinZoom || (size.width() <= room.width() && size.height() <= room.height()));
+  }
+}
+
 void CMainDlg::AddZoomMenu() {
+  connect(m_menu, &QMenu::aboutToShow, this, &CMainDlg::OfferZoomsThatFit);
   QMenu* zoom = m_menu->addMenu(QStringLiteral("Zoom"));
   m_zoomActions = new QActionGroup(zoom);
   for (const MenuEntry& entry : kZoomEntries) {

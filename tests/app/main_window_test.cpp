@@ -1,6 +1,8 @@
 // The main window shown offscreen: mouse handling and colours, seen in its
 // pixels and in what the playback window is asked to do.
+#include <QAction>
 #include <QGuiApplication>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <QWindow>
@@ -223,6 +225,11 @@ TEST_F(MainWindowTest, ZoomedEverySkinPixelIsABlockOfItsColourAtOneX) {
   expectBlocksOfOne(3);
   window.SetZoom(1);
   expectBlocksOfOne(2);
+  // 3x would be 5 x 5 device pixels a skin pixel there: wider than the screen.
+  window.ShowSystemMenu(scaled->geometry().center());
+  const QList<QAction*> zooms = window.SystemMenu()->actions().value(2)->menu()->actions();
+  EXPECT_TRUE(zooms.size() == 3 && zooms[1]->isEnabled() && !zooms[2]->isEnabled());
+  window.SystemMenu()->hide();
 }
 
 constexpr ColorTriple kRed{255, 0, 0};
