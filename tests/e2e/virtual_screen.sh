@@ -4,9 +4,9 @@
 # The screen is 640 x 480 unless VIRTUAL_SCREEN names another (1024x768x24).
 # Each screen takes a display number drawn at random from 100-999 (another
 # when the server finds it taken) and is used once the server reports it
-# ready. Letting the server take the lowest free number made one script's
-# screen the number the previous script's had just given up, and now and then
-# a program was then refused the display.
+# ready. The server never resets: by default an X server resets whenever its
+# last client leaves (a program that exits, the readiness probe below), and a
+# program that connects during the reset is refused the display.
 set -euo pipefail
 ready=$(mktemp)
 server=
@@ -15,7 +15,7 @@ trap '[[ -n $server ]] && { kill "$server" 2>/dev/null; wait "$server" 2>/dev/nu
 # Starts the server on display $1; fails when it ends before it is ready.
 start_server() {
   : >"$ready"
-  Xvfb ":$1" -displayfd 3 -screen 0 "${VIRTUAL_SCREEN:-640x480x24}" -nolisten tcp 3>"$ready" 2>/dev/null &
+  Xvfb ":$1" -displayfd 3 -screen 0 "${VIRTUAL_SCREEN:-640x480x24}" -nolisten tcp -noreset 3>"$ready" 2>/dev/null &
   server=$!
   for _ in $(seq 300); do
     [[ -s $ready ]] && return 0
