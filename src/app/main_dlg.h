@@ -242,6 +242,7 @@ class CMainDlg : public QWidget,
   QAction* AddMenuCommand(QMenu* menu, int id, const char* text);
   void AddZoomMenu();
   void OfferZoomsThatFit();
+  void CheckCurrentZoom();
 
   // Texts of the displays and tips (main_dlg_displays.cpp).
   QString MiniPlayTip() const;

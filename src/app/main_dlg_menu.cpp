@@ -61,8 +61,15 @@ void CMainDlg::AddZoomMenu() {
   for (const MenuEntry& entry : kZoomEntries) {
     QAction* action = AddMenuCommand(zoom, entry.id, entry.text);
     action->setCheckable(true);
-    action->setChecked(entry.id == ID_MENU_ZOOM_1 + m_nZoom - kMinZoom);
     m_zoomActions->addAction(action);
+  }
+  CheckCurrentZoom();
+}
+
+// The entries are in zoom order; the group unchecks the others.
+void CMainDlg::CheckCurrentZoom() {
+  if (m_zoomActions != nullptr) {
+    m_zoomActions->actions().at(m_nZoom - kMinZoom)->setChecked(true);
   }
 }
 

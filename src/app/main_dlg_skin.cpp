@@ -1,7 +1,5 @@
 // The main window's skin: creating the controls, painting, colours, lit
 // states and rolling the window up to its caption strip.
-#include <QAction>
-#include <QActionGroup>
 #include <QPainter>
 #include <array>
 #include <cstdint>
@@ -89,11 +87,7 @@ void CMainDlg::SetZoom(int zoom) {
   if (SkinZoom(m_nZoom, devicePixelRatioF()) != m_skinZoom) {
     LayOutSkin();
   }
-  if (m_zoomActions != nullptr) {
-    for (QAction* action : m_zoomActions->actions()) {
-      action->setChecked(action->data().toInt() == ID_MENU_ZOOM_1 + m_nZoom - kMinZoom);
-    }
-  }
+  CheckCurrentZoom();
 }
 
 // Places every control at its skin rectangle scaled to the zoom and the

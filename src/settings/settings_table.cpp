@@ -109,7 +109,7 @@ SettingsValues ReadSettings(ProfileStore& store) {
     values.tagFlags[i] = store.GetProfileInt(kSettingsSection, kTagFlagNames[i], 0);
   }
   values.nZoom = store.GetProfileInt(kSettingsSection, kZoom.name, kZoom.defaultValue);
-  if (values.nZoom < kLowestStoredZoom || values.nZoom > kHighestStoredZoom) {
+  if (values.nZoom < kMinZoom || values.nZoom > kMaxZoom) {
     values.nZoom = kZoom.defaultValue;
   }
   return values;

@@ -3,12 +3,10 @@
 #include <array>
 
 #include "color_triple.h"
+#include "zoom_range.h"
 
 inline constexpr int kColorElementCount = 25;
 inline constexpr int kTagFlagCount = 6;
-// The zooms a settings file may hold.
-inline constexpr int kLowestStoredZoom = 1;
-inline constexpr int kHighestStoredZoom = 3;
 
 // Every preference the jukebox keeps between runs, as plain values. Start-up
 // reads them all into this record and hands them to their owners; exit
@@ -27,7 +25,7 @@ struct SettingsValues {
   int nTlistSizeX = 250, nTlistSizeY = 375;
   int nColorX = 10, nColorY = 10;
   int nTagsX = 10, nTagsY = 10;
-  // The skin's zoom, kLowestStoredZoom-kHighestStoredZoom.
+  // The skin's zoom, kMinZoom-kMaxZoom.
   int nZoom = 1;
 
   // One colour per element, by element index 0-24.

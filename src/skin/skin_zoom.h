@@ -5,12 +5,10 @@
 #include <QPointF>
 #include <QRect>
 
+#include "zoom_range.h"
+
 class QPainter;
 class QWidget;
-
-// The zoom levels the user can choose.
-inline constexpr int kMinZoom = 1;
-inline constexpr int kMaxZoom = 3;
 
 // How big the skin's pixels are on the screen. Each skin pixel is a square of
 // whole device pixels: the chosen zoom times the screen's scale, rounded to a
