@@ -40,7 +40,36 @@ e2e_check_album() {
   }
 }
 
+# Makes a fresh folder, left in work, with the existing, empty data files
+# (so no box asks to create them) and the home and settings folders of the
+# session; it is removed at the end unless KEEP_E2E is set.
+e2e_make_empty_folder() {
+  work=$(mktemp -d)
+  trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
+  : >"$work/default.alb"
+  : >"$work/default.dic"
+  mkdir -p "$work/home" "$work/config"
+}
+
 # ---- Inside the session -------------------------------------------------
+
+# Works in the folder $1 that e2e_make_empty_folder made, with its home and
+# settings. Defines fail, which keeps a shot of the screen as failed.png and
+# shows what Velmora said, and ends the Velmora (pid) and the window manager
+# (wm) still running when the session ends.
+e2e_enter_folder() {
+  work=$1
+  cd "$work"
+  export HOME=$work/home XDG_CONFIG_HOME=$work/config
+  pid= wm=
+  fail() {
+    echo "FAIL: $*" >&2
+    import -window root "$work/failed.png" 2>/dev/null || true
+    cat "$work/velmora.err" >&2 || true
+    exit 1
+  }
+  trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null; [[ -n $wm ]] && kill "$wm" 2>/dev/null; true' EXIT
+}
 
 # Starts openbox and waits until it manages the screen; leaves its process in
 # wm. Calls the caller's fail when it does not come.
@@ -93,6 +122,16 @@ e2e_launch_main() {
   [[ -n $main ]] || fail "no main window"
   eval "$(xdotool getwindowgeometry --shell "$main")"
   cx=$((X + 1)) cy=$((Y + 1))
+}
+
+# Waits up to ten seconds for the Velmora of e2e_launch_main to end after
+# Exit, and fails unless it ended well.
+e2e_wait_for_launched_exit() {
+  local _
+  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+  kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
+  wait "$pid" || fail "velmora exited with $?"
+  pid=
 }
 
 # Visible windows whose title is exactly $1.

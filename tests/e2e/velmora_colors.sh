@@ -8,22 +8,14 @@ set -euo pipefail
 command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v import >/dev/null &&
   command -v convert >/dev/null || { echo "Xvfb, xdotool or ImageMagick is missing"; exit 77; }
 velmora=$(realpath "$1")
-work=$(mktemp -d)
-trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
-# Existing, empty data files: no box about creating them.
-: >"$work/default.alb"
-: >"$work/default.dic"
-mkdir -p "$work/home" "$work/config"
+source "$(dirname "$0")/e2e_lib.sh"
+e2e_make_empty_folder
 
 cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
-velmora=$1 work=$2
+velmora=$1
 source "$3"
-cd "$work"
-export HOME=$work/home XDG_CONFIG_HOME=$work/config
-pid=
-fail() { echo "FAIL: $*" >&2; cat "$work/velmora.err" >&2 || true; exit 1; }
-trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null || true' EXIT
+e2e_enter_folder "$2"
 
 # Starts Velmora and leaves its main window's client origin in cx, cy.
 start() {
@@ -37,13 +29,6 @@ brightest() {
   import -window root "$work/screen.png"
   convert "$work/screen.png" -crop "$4x$5+$((cx + $2))+$((cy + $3))" +repage \
     -channel "$1" -separate -format '%[fx:int(maxima*255)]' info:
-}
-wait_for_exit() {
-  local _
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
-  wait "$pid" || fail "velmora exited with $?"
-  pid=
 }
 play=(129 88 28 11)
 
@@ -74,7 +59,7 @@ done
 xdotool mousemove $((c_X + 168)) $((c_Y + 12)) click 1   # OK
 sleep 0.5
 click 253 10   # Exit
-wait_for_exit
+e2e_wait_for_launched_exit
 grep -q '^clrPlay=255$' "$work/config/Orvane/Velmora.conf" || {
   cat "$work/config/Orvane/Velmora.conf" >&2
   fail "clrPlay was not saved as red"
@@ -86,7 +71,7 @@ echo "Play button: red $red_before -> $red_after, green $green_before -> $green_
 ((red_after > red_before + 40 && green_after + 40 < green_before)) ||
   fail "the Play button does not show its new colour after a restart"
 click 253 10
-wait_for_exit
+e2e_wait_for_launched_exit
 SESSION
 
 bash "$(dirname "$0")/virtual_screen.sh" bash "$work/session.sh" "$velmora" "$work" "$(realpath "$(dirname "$0")")/e2e_lib.sh"

@@ -10,28 +10,14 @@ for tool in Xvfb xdotool xprop openbox; do
   command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 77; }
 done
 velmora=$(realpath "$1")
-work=$(mktemp -d)
-trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
-# Existing, empty data files: no box about creating them.
-: >"$work/default.alb"
-: >"$work/default.dic"
-mkdir -p "$work/home" "$work/config"
+source "$(dirname "$0")/e2e_lib.sh"
+e2e_make_empty_folder
 
 cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
-velmora=$1 work=$2
+velmora=$1
 source "$3"
-cd "$work"
-export HOME=$work/home XDG_CONFIG_HOME=$work/config
-pid= wm=
-fail() {
-  echo "FAIL: $*" >&2
-  import -window root "$work/failed.png" 2>/dev/null || true
-  cat "$work/velmora.err" >&2 || true
-  exit 1
-}
-trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null; [[ -n $wm ]] && kill "$wm" 2>/dev/null; true' EXIT
-
+e2e_enter_folder "$2"
 e2e_start_openbox
 
 # The one visible window titled exactly $1, waited for up to three seconds.
@@ -85,13 +71,6 @@ menu_entry() {
   for _ in $(seq "$1"); do xdotool key Down; done
   xdotool key Return
 }
-wait_for_exit() {
-  local _
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
-  wait "$pid" || fail "velmora exited with $?"
-  pid=
-}
 
 for run in 1 2 3 4 5; do
   : >"$work/shown"
@@ -101,7 +80,7 @@ for run in 1 2 3 4 5; do
   look_and_close "Color settings" "menu_entry 1"
   look_and_close "Tag Display" "menu_entry 2"
   click 253 10  # Exit
-  wait_for_exit
+  e2e_wait_for_launched_exit
   grep -E '^(Main|Play|Dict|Tlist|Tlistsize|Color|Tags)[XY]=' "$work/config/Orvane/Velmora.conf" | sort \
     >"$work/stored.$run"
   mv "$work/shown" "$work/shown.$run"

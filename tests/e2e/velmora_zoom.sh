@@ -12,26 +12,14 @@ for tool in Xvfb xdotool xprop openbox import convert compare; do
   command -v "$tool" >/dev/null || { echo "$tool is missing"; exit 77; }
 done
 velmora=$(realpath "$1")
-work=$(mktemp -d)
-trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
-: >"$work/default.alb"
-: >"$work/default.dic"
-mkdir -p "$work/home" "$work/config"
+source "$(dirname "$0")/e2e_lib.sh"
+e2e_make_empty_folder
 
 cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
-velmora=$1 work=$2
+velmora=$1
 source "$3"
-cd "$work"
-export HOME=$work/home XDG_CONFIG_HOME=$work/config
-pid= wm=
-fail() {
-  echo "FAIL: $*" >&2
-  import -window root "$work/failed.png" 2>/dev/null || true
-  cat "$work/velmora.err" >&2 || true
-  exit 1
-}
-trap '[[ -n $pid ]] && kill "$pid" 2>/dev/null; [[ -n $wm ]] && kill "$wm" 2>/dev/null; true' EXIT
+e2e_enter_folder "$2"
 e2e_start_openbox
 
 # The window as it shows now, cut from a shot of the screen into file $1.
@@ -56,15 +44,7 @@ expect_blocks_of_one() {
 }
 # Clicks the centre of skin pixel (x, y) of window coordinates at scale $3.
 click_skin() { xdotool mousemove $((cx - 1 + $1 * $3 + $3 / 2)) $((cy - 1 + $2 * $3 + $3 / 2)) click 1; }
-wait_for_exit() {
-  local _
-  for _ in $(seq 100); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
-  kill -0 "$pid" 2>/dev/null && fail "Exit did not end the program"
-  wait "$pid" || fail "velmora exited with $?"
-  pid=
-}
-size_of_main() { xdotool getwindowgeometry "$(xdotool search --onlyvisible --name '^Velmora$' | head -1)" |
-  awk '/Geometry/ {print $2}'; }
+size_of_main() { e2e_size_of "$(e2e_windows_named Velmora | head -1)"; }
 
 # Run 1, at 1x: the picture every zoom is checked against, then 2x from the
 # menu (its third entry opens the Zoom submenu, whose second entry is 2x).
@@ -78,7 +58,7 @@ xdotool key Down Return
 for _ in $(seq 30); do [[ $(size_of_main) == 532x228 ]] && break; sleep 0.1; done
 [[ $(size_of_main) == 532x228 ]] || fail "choosing 2x left the window at $(size_of_main)"
 click_skin 254 11 2  # Exit, at its 2x place
-wait_for_exit
+e2e_wait_for_launched_exit
 grep -qx 'Zoom=2' "$work/config/Orvane/Velmora.conf" || fail "the zoom was not stored"
 
 # Run 2: the new start is at 2x, Stop lit at its 2x place.
@@ -89,7 +69,7 @@ green=$(convert "$work/two.png" -crop "64x30+$((203 * 2))+$((87 * 2))" +repage \
 ((green >= 240)) || fail "Stop is not lit at its 2x place (green $green)"
 expect_blocks_of_one "$work/two.png" 2
 click_skin 254 11 2
-wait_for_exit
+e2e_wait_for_launched_exit
 
 # Run 3: the screen scaled by 1.5. Two skin pixels a screen pixel would make
 # three device pixels of each two; the skin takes whole 3 x 3 blocks instead.
@@ -97,7 +77,7 @@ QT_SCALE_FACTOR=1.5 e2e_launch_main "$velmora" "$work/velmora.err" 798x342
 shoot_window "$work/scaled.png" 798x342
 expect_blocks_of_one "$work/scaled.png" 3
 click_skin 254 11 3
-wait_for_exit
+e2e_wait_for_launched_exit
 echo PASS
 SESSION
 
