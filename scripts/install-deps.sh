@@ -19,6 +19,8 @@ packages=(
   dbus playerctl libglib2.0-bin qt6-wayland weston
   # WAVE files from other writers, and independent readers of what we write
   ffmpeg sndfile-programs libimage-exiftool-perl
+  # where each thread of a program stands when an end-to-end run finds it hung
+  gdb
 )
 
 missing=()

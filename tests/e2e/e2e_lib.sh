@@ -103,6 +103,15 @@ e2e_start_velmora() {
   trap 'kill "$e2e_pid" 2>/dev/null || true' EXIT
 }
 
+# Prints where every thread of the live process $1 stands, when gdb is there:
+# a program that hangs tells where.
+e2e_show_stacks() {
+  command -v gdb >/dev/null || return 0
+  kill -0 "$1" 2>/dev/null || return 0
+  echo "-- the threads of process $1:"
+  timeout 60 gdb -p "$1" -batch -nx -ex 'thread apply all bt 30' 2>/dev/null | grep -E '^(Thread|#)' || true
+}
+
 # Starts Velmora $1 with its errors added to file $2 and waits for its main
 # window (266 x 114, or the size $3 for a zoomed one); leaves the process in
 # pid and the window's client origin at 1x in cx, cy. Calls the caller's fail
@@ -119,7 +128,10 @@ e2e_launch_main() {
     kill -0 "$pid" 2>/dev/null || fail "velmora ended before showing its window"
     sleep 0.1
   done
-  [[ -n $main ]] || fail "no main window"
+  if [[ -z $main ]]; then
+    e2e_show_stacks "$pid" >&2
+    fail "no main window"
+  fi
   eval "$(xdotool getwindowgeometry --shell "$main")"
   cx=$((X + 1)) cy=$((Y + 1))
 }
@@ -149,7 +161,10 @@ e2e_dismiss_dic_box_and_find_main() {
     kill -0 "$e2e_pid" 2>/dev/null || e2e_fail "velmora ended before showing its window"
     sleep 0.1
   done
-  [[ -n $box ]] || e2e_fail "no message box about the missing default.dic"
+  if [[ -z $box ]]; then
+    e2e_show_stacks "$e2e_pid" >&2
+    e2e_fail "no message box about the missing default.dic"
+  fi
   xdotool windowfocus --sync "$box"
   xdotool key Return
   e2e_main=

@@ -4,9 +4,10 @@
 # The screen is 640 x 480 unless VIRTUAL_SCREEN names another (1024x768x24).
 # Each screen takes a display number drawn at random from 100-999 (another
 # when the server finds it taken) and is used once the server reports it
-# ready. The server never resets: by default an X server resets whenever its
-# last client leaves (a program that exits, the readiness probe below), and a
-# program that connects during the reset is refused the display.
+# ready; the command runs with a session bus of its own. The server never
+# resets: by default an X server resets whenever its last client leaves (a
+# program that exits, the readiness probe below), and a program that connects
+# during the reset is refused the display.
 set -euo pipefail
 ready=$(mktemp)
 server=
@@ -36,4 +37,12 @@ for _ in $(seq 100); do
   sleep 0.05
 done
 xprop -root >/dev/null 2>&1 || { echo "the virtual X server $DISPLAY does not answer" >&2; exit 1; }
-"$@"
+# A desktop session has a message bus. Without one, every program that asks
+# for it (Qt's accessibility does) has the bus library fork a launcher from a
+# threaded process; under the address sanitizer that child can hang, and the
+# program with it, before its first window.
+if [[ -z ${DBUS_SESSION_BUS_ADDRESS:-} ]] && command -v dbus-run-session >/dev/null; then
+  dbus-run-session -- "$@"
+else
+  "$@"
+fi
