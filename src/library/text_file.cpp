@@ -1,14 +1,15 @@
 #include "text_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
 
-#if defined(_WIN32)
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
+#include "durable_file.h"
 
 namespace {
 
@@ -19,14 +20,11 @@ bool NamesFolder(const std::string& path) {
   return std::filesystem::is_directory(path, error);
 }
 
-bool FlushToDevice(std::FILE* file) {
-  if (std::fflush(file) != 0) return false;
-#if defined(_WIN32)
-  return _commit(_fileno(file)) == 0;
-#else
-  return ::fsync(::fileno(file)) == 0;
-#endif
-}
+// The temporary file is private while it is written; it takes the old
+// file's bits only when complete. A new file takes what the umask leaves.
+constexpr unsigned kPrivateMode = 0600;
+constexpr unsigned kNewFileMode = 0666;
+constexpr unsigned kPermissionBits = 07777;
 
 }  // namespace
 
@@ -88,14 +86,35 @@ AtomicFileWriter::~AtomicFileWriter() { Discard(); }
 
 bool AtomicFileWriter::Open(const std::string& path) {
   Discard();
-  m_path = path;
-  m_tempPath = path + ".tmp";
   m_bFailed = false;
-  m_file = std::fopen(m_tempPath.c_str(), "wb");
-  return m_file != nullptr;
+  if (!durable::ResolveLinks(path, m_targetPath)) return false;
+  struct stat old {};
+  m_bKeepMode = ::stat(m_targetPath.c_str(), &old) == 0;
+  // A folder or a device under the file's name is never replaced.
+  if (m_bKeepMode && !S_ISREG(old.st_mode)) return false;
+  m_oldMode = static_cast<unsigned>(old.st_mode) & kPermissionBits;
+  const int fd = durable::CreateTemporaryBeside(m_targetPath, m_bKeepMode ? kPrivateMode : kNewFileMode, m_tempPath);
+  if (fd < 0) return m_bKeepMode && durable::FolderRefusesNewFiles(errno) && OpenInPlace();
+  m_file = ::fdopen(fd, "wb");
+  if (m_file != nullptr) return true;
+  ::close(fd);
+  ::unlink(m_tempPath.c_str());
+  m_tempPath.clear();
+  return false;
+}
+
+// Nothing is written until Commit: a save abandoned on the way leaves the
+// old text whole.
+bool AtomicFileWriter::OpenInPlace() {
+  m_inPlaceFd = ::open(m_targetPath.c_str(), O_WRONLY | O_CLOEXEC);
+  return m_inPlaceFd >= 0;
 }
 
 void AtomicFileWriter::Write(std::string_view bytes) {
+  if (m_inPlaceFd >= 0) {
+    m_inPlaceText.append(bytes);
+    return;
+  }
   if (m_file == nullptr || m_bFailed || bytes.empty()) return;
   if (std::fwrite(bytes.data(), 1, bytes.size(), m_file) != bytes.size()) m_bFailed = true;
 }
@@ -106,27 +125,42 @@ void AtomicFileWriter::WriteLine(std::string_view text) {
 }
 
 bool AtomicFileWriter::Commit() {
+  if (m_inPlaceFd >= 0) return CommitInPlace();
   if (m_file == nullptr) return false;
-  bool written = !m_bFailed && FlushToDevice(m_file);
+  return CommitReplace();
+}
+
+bool AtomicFileWriter::CommitReplace() {
+  const int fd = ::fileno(m_file);
+  bool written = !m_bFailed && std::fflush(m_file) == 0;
+  written = written && (!m_bKeepMode || ::fchmod(fd, static_cast<mode_t>(m_oldMode)) == 0);
+  written = written && ::fsync(fd) == 0;
   written = (std::fclose(m_file) == 0) && written;
   m_file = nullptr;
-  if (written) {
-    std::error_code error;
-    std::filesystem::rename(m_tempPath, m_path, error);
-    written = !error;
-  }
-  if (!written) {
-    std::error_code ignored;
-    std::filesystem::remove(m_tempPath, ignored);
-  }
+  written = written && ::rename(m_tempPath.c_str(), m_targetPath.c_str()) == 0;
+  if (!written) ::unlink(m_tempPath.c_str());
   m_tempPath.clear();
-  return written;
+  // Until the folder is synced, a power cut may bring the old file back.
+  return written && durable::SyncFolder(durable::FolderOf(m_targetPath));
+}
+
+bool AtomicFileWriter::CommitInPlace() {
+  const bool written = durable::OverwriteWhole(m_inPlaceFd, m_inPlaceText);
+  const bool closed = ::close(m_inPlaceFd) == 0;
+  m_inPlaceFd = -1;
+  std::string().swap(m_inPlaceText);
+  return written && closed;
 }
 
 void AtomicFileWriter::Discard() {
+  if (m_inPlaceFd >= 0) {
+    ::close(m_inPlaceFd);
+    m_inPlaceFd = -1;
+    std::string().swap(m_inPlaceText);
+  }
   if (m_file == nullptr) return;
   std::fclose(m_file);
   m_file = nullptr;
-  std::error_code ignored;
-  std::filesystem::remove(m_tempPath, ignored);
+  ::unlink(m_tempPath.c_str());
+  m_tempPath.clear();
 }

@@ -40,17 +40,27 @@ class LineReader {
 // Creates an empty file when none exists; never truncates one that does.
 bool CreateFileIfMissing(const std::string& path);
 
-// Writes a whole file so that the old one is replaced only by a complete new
-// one: the text goes to "<path>.tmp" beside it, is flushed to the device and
-// then renamed over path. Any failure removes the temporary file and leaves
-// the old file as it was.
+// Writes a whole file so that a save reported done holds the complete new
+// text, even after a power cut, and a failed one leaves the old file as it
+// was with no stray file beside it.
+//  - A path that is a symbolic link stays one: the file it finally names gets
+//    the new text (a dangling link's target is created).
+//  - The text goes to a temporary file of this writer's own beside that file
+//    (".default.alb.XXXXXX", created exclusively), is flushed to the device,
+//    takes the old file's permission bits and is renamed over it; the folder
+//    is then synced so the rename lasts. Two processes saving at once each
+//    write their own temporary file, and the file ends as one whole version.
+//  - A new file gets the mode the umask gives.
+//  - Where the folder takes no new file (not writable) but the file itself
+//    is, the text is kept in memory and written over the file at Commit.
 class AtomicFileWriter {
  public:
   AtomicFileWriter() = default;
-  ~AtomicFileWriter();  // discards an uncommitted temporary file
+  ~AtomicFileWriter();  // discards an uncommitted save; the file is untouched
   AtomicFileWriter(const AtomicFileWriter&) = delete;
   AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
+  // False when nothing can be written for path: the old file is untouched.
   bool Open(const std::string& path);
   void Write(std::string_view bytes);
   void WriteLine(std::string_view text);
@@ -58,10 +68,19 @@ class AtomicFileWriter {
   bool Commit();
 
  private:
+  bool OpenInPlace();
+  bool CommitReplace();
+  bool CommitInPlace();
   void Discard();
 
-  std::string m_path;
+  std::string m_targetPath;  // path with its links followed
+  bool m_bKeepMode = false;  // the file existed: its permission bits are kept
+  unsigned m_oldMode = 0;
+  // Replacing: the temporary file beside the target.
   std::string m_tempPath;
   std::FILE* m_file = nullptr;
   bool m_bFailed = false;
+  // Writing in place: the open target and the whole new text.
+  int m_inPlaceFd = -1;
+  std::string m_inPlaceText;
 };

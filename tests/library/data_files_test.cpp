@@ -1,6 +1,13 @@
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <algorithm>
+#include <csignal>
 #include <filesystem>
+#include <functional>
 
 #include "album_store.h"
 #include "dictionary_store.h"
@@ -8,8 +15,11 @@
 #include "text_file.h"
 #include "track_collection.h"
 #include "tracklist_fakes.h"
+#include "unprivileged.h"
 
 namespace {
+
+namespace fs = std::filesystem;
 
 TEST(LineReaderTest, ReadsWholeLinesWithEitherLineEnd) {
   TempDir dir;
@@ -42,10 +52,32 @@ class DataFile {
   DictionaryStore dictionary_;
 };
 
+// Runs body in a child process of its own (limits and signal settings stay
+// there); Succeeded waits for it and is true when body returned true.
+pid_t StartChild(const std::function<bool()>& body) {
+  const pid_t child = fork();
+  if (child == 0) _exit(body() ? 0 : 1);
+  return child;
+}
+
+bool Succeeded(pid_t child) {
+  int status = 0;
+  return child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// The names in a folder, sorted: a temporary file left behind shows here.
+std::vector<std::string> Names(const std::string& folder) {
+  std::vector<std::string> names;
+  for (const auto& item : fs::directory_iterator(folder)) names.push_back(item.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+fs::perms Mode(const std::string& path) { return fs::status(path).permissions(); }
+
 // Both files go through one writer: a missing file is made empty, one that
-// cannot be made ends the program, an empty store empties the file, and a
-// failed save keeps the old file and the records in memory.
-TEST(DataFileTest, MissingFilesAreMadeAndAFailedSaveKeepsTheOldFile) {
+// cannot be made ends the program, and an empty store empties the file.
+TEST(DataFileTest, MissingFilesAreMadeAndAnEmptyStoreEmptiesTheFile) {
   for (const bool album : {true, false}) {
     const std::string name = album ? "default.alb" : "default.dic";
     SCOPED_TRACE(name);
@@ -61,15 +93,128 @@ TEST(DataFileTest, MissingFilesAreMadeAndAFailedSaveKeepsTheOldFile) {
     dir.Write(name, "old\n");
     EXPECT_EQ(store.Save(), 1);
     EXPECT_EQ(SavedText(path), "");
-    dir.Write(name, "old\n");
-    std::filesystem::create_directory(path + ".tmp");  // nothing can be written beside it
-    store.Add(dir.File("new.wav"));
-    messages.clear();
-    EXPECT_EQ(store.Save(), 0);
-    EXPECT_EQ(messages, std::vector<std::string>{"Cannot open " + name});
-    EXPECT_EQ(SavedText(path), "old\n");
-    EXPECT_EQ(store.Size(), 1);
   }
+}
+
+// A write that fails part-way (made here by a file size limit, which binds
+// root too) keeps the old file, leaves nothing beside it, tells the user and
+// keeps the records in memory.
+TEST(DataFileTest, AFailedWriteKeepsTheOldFileAndTheRecords) {
+  for (const bool album : {true, false}) {
+    const std::string name = album ? "default.alb" : "default.dic";
+    SCOPED_TRACE(name);
+    TempDir dir;
+    const std::string path = dir.Write(name, "old\n");
+    const bool failedWell = Succeeded(StartChild([&] {
+      std::vector<std::string> messages;
+      DataFile store(album, &messages, path);
+      store.Load();
+      for (int i = 0; i < 100; ++i) store.Add(dir.File(std::to_string(i) + std::string(100, 'x')));
+      std::signal(SIGXFSZ, SIG_IGN);  // the write then fails instead of ending the process
+      const rlimit limit{4096, 4096};
+      return setrlimit(RLIMIT_FSIZE, &limit) == 0 && store.Save() == 0 &&
+             messages == std::vector<std::string>{"Cannot open " + name} && store.Size() == 101;
+    }));
+    EXPECT_TRUE(failedWell);
+    EXPECT_EQ(SavedText(path), "old\n");
+    EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{name});
+  }
+}
+
+// A data file kept elsewhere through a link stays linked, and the file keeps
+// its permission bits (0600, what a private temporary file has anyway, and
+// 0640, which neither that nor the usual umask gives).
+TEST(DataFileTest, ALinkStaysALinkAndTheFileKeepsItsMode) {
+  for (const bool album : {true, false}) {
+    const std::string name = album ? "default.alb" : "default.dic";
+    SCOPED_TRACE(name);
+    const auto mode = static_cast<fs::perms>(album ? 0600 : 0640);
+    TempDir dir;
+    const std::string target = dir.Write("kept/" + name, "old\n");
+    fs::permissions(target, mode);
+    const std::string link = dir.File(name);
+    fs::create_symlink(fs::path("kept") / name, link);
+    std::vector<std::string> messages;
+    DataFile store(album, &messages, link);
+    store.Load();
+    store.Add(dir.File("new.wav"));
+    EXPECT_EQ(store.Save(), 1);
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Mode(target), mode);
+    DataFile saved(album, &messages, target);
+    EXPECT_EQ(saved.Load(), LoadResult::Loaded);
+    EXPECT_EQ(saved.Size(), 2);
+    EXPECT_EQ(Names(dir.File("kept")), std::vector<std::string>{name});
+    EXPECT_EQ(messages, std::vector<std::string>{});
+  }
+}
+
+// Where the folder takes no new file but the file itself is writable, the
+// save writes over the file rather than losing the run's records; a shorter
+// text (LF where the file had CR LF) leaves none of the old one's tail.
+TEST(DataFileTest, AFolderThatTakesNoNewFileGetsTheFileWrittenInPlace) {
+  const struct {
+    bool album;
+    std::string old, saved;
+  } cases[] = {{true, "; a comment the save drops\r\nold\r\n", "old\n"},
+               {false, "old\r\nN\r\nA\r\n\r\n\r\n\r\n\r\n", "old\nN\nA\n\n\n\n\n"}};
+  for (const auto& c : cases) {
+    const std::string name = c.album ? "default.alb" : "default.dic";
+    SCOPED_TRACE(name);
+    TempDir dir;
+    fs::permissions(dir.Path(), static_cast<fs::perms>(0755));  // the unprivileged child must reach it
+    const std::string path = dir.Write("shut/" + name, c.old);
+    fs::permissions(path, static_cast<fs::perms>(0666));
+    fs::permissions(dir.File("shut"), static_cast<fs::perms>(0555));
+    const bool saved = RunUnprivileged([&] {
+      std::vector<std::string> messages;
+      DataFile store(c.album, &messages, path);
+      return store.Load() == LoadResult::Loaded && store.Save() == 1 && messages.empty();
+    });
+    fs::permissions(dir.File("shut"), fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_TRUE(saved);
+    EXPECT_EQ(SavedText(path), c.saved);
+    EXPECT_EQ(Names(dir.File("shut")), std::vector<std::string>{name});
+  }
+}
+
+TEST(AtomicFileWriterTest, ANewFileTakesTheModeTheUmaskLeaves) {
+  TempDir dir;
+  const mode_t before = umask(027);
+  AtomicFileWriter writer;
+  const bool saved = writer.Open(dir.File("new.dic")) && (writer.WriteLine("x"), writer.Commit());
+  umask(before);
+  EXPECT_TRUE(saved);
+  EXPECT_EQ(Mode(dir.File("new.dic")), static_cast<fs::perms>(0640));
+}
+
+// Each process writes a temporary file of its own, so every save of both
+// succeeds and the file ends as one of the two texts, whole.
+TEST(AtomicFileWriterTest, TwoProcessesSavingAtOnceLeaveOneWholeVersion) {
+  TempDir dir;
+  const std::string path = dir.File("default.dic");
+  const std::string lines[] = {std::string(99, 'a'), std::string(149, 'b')};
+  constexpr int kLines = 2000;
+  pid_t children[2];
+  for (int i = 0; i < 2; ++i) {
+    children[i] = StartChild([&, i] {
+      for (int round = 0; round < 25; ++round) {
+        AtomicFileWriter writer;
+        if (!writer.Open(path)) return false;
+        for (int line = 0; line < kLines; ++line) writer.WriteLine(lines[i]);
+        if (!writer.Commit()) return false;
+      }
+      return true;
+    });
+  }
+  for (const pid_t child : children) EXPECT_TRUE(Succeeded(child));
+  const std::string saved = SavedText(path);
+  std::string versions[2];
+  for (int i = 0; i < 2; ++i) {
+    for (int line = 0; line < kLines; ++line) versions[i] += lines[i] + "\n";
+  }
+  EXPECT_TRUE(saved == versions[0] || saved == versions[1]) << saved.size() << " bytes";
+  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"default.dic"});
 }
 
 class AlbumStoreTest : public testing::Test {
