@@ -56,7 +56,10 @@ bool OpenAndParse(CWaveInfoFile& wave, const std::string& path, bool writable,
   wave.SetAccessMode(writable ? ReadWrite : ReadOnly);
   wave.SetMessageSink([&warnings](const std::string& text) { warnings.push_back(text); });
   if (!wave.Open(path)) {
-    Complain(err, "cannot open " + path + ": " + WhyOpenFailed(path, writable));
+    // A file that opens but holds an interrupted save that cannot be undone
+    // comes with its own sentence.
+    Complain(err, wave.LastError().empty() ? "cannot open " + path + ": " + WhyOpenFailed(path, writable)
+                                           : wave.LastError());
     return false;
   }
   wave.Parse();
@@ -112,19 +115,14 @@ int StoreTags(const CommandLine& line, std::ostream& err) {
   for (const TagAssignment& assignment : line.assignments) {
     wave.SetTag(assignment.id, EncodeTypedTextForTag(assignment.text));
   }
-  // Saved exactly as the window's Save button saves, then closed, which
-  // settles the file's length.
+  // Saved exactly as the window's Save button saves: complete and on the
+  // device when WriteInfo returns 1.
   const bool written = wave.WriteInfo() != 0;
   const std::string writeError = wave.LastError();
-  const bool closed = wave.Close() != 0;
+  wave.Close();
   if (!written) {
     Complain(err, "cannot write the tags of " + line.file + ": " +
                       (writeError.empty() ? "the file was refused" : writeError));
-    return kExitFailure;
-  }
-  if (!closed) {
-    Complain(err, "cannot finish writing " + line.file + ": " +
-                      (wave.LastError().empty() ? "closing failed" : wave.LastError()));
     return kExitFailure;
   }
   return 0;

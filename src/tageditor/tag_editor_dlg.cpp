@@ -159,7 +159,9 @@ void CTagEditorDlg::SetFileChooser(FileChooser chooser) { m_fileChooser = std::m
 int CTagEditorDlg::OpenWaveFile(const QString& path) {
   m_pendingWarnings.clear();
   if (!m_wave.Open(PathBytes(path))) {
-    ShowMessageBox(this, kOpenErrorText);
+    // An interrupted save that cannot be undone is named in its own sentence.
+    const std::string why = m_wave.LastError();
+    ShowMessageBox(this, why.empty() ? kOpenErrorText : QString::fromStdString(why));
     return 0;
   }
   m_wave.Parse();
@@ -216,9 +218,10 @@ void CTagEditorDlg::EmptyEdits() {
 }
 
 void CTagEditorDlg::CloseCurrentFile() {
-  // After a failed open FileOpen is still set, but nothing is open.
+  // After a failed open FileOpen is still set, but nothing is open. Every
+  // save was complete when it returned, so closing has nothing to report.
   if (!m_bFileOpen || !m_wave.IsOpen()) return;
-  if (!m_wave.Close()) ReportWriteFailure();
+  m_wave.Close();
 }
 
 void CTagEditorDlg::ReportWriteFailure() {

@@ -76,7 +76,7 @@ class CTagEditorDlg : public QDialog {
   void ShowSummary();
   void FillEdits();
   void EmptyEdits();
-  // Closes the file behind the window, if any, and reports a failed close.
+  // Closes the file behind the window, if any.
   void CloseCurrentFile();
   void ReportWriteFailure();
   // Stores the six edits and writes them; 1 when the file took them.

@@ -64,6 +64,8 @@ class FileStore final : public ByteStore {
   bool Truncate(std::uint64_t length) override;
   bool Flush() override;
   bool Close() override;
+  // The open file's descriptor (-1 once closed), still owned by the store.
+  int Descriptor() const { return fd_; }
 
  private:
   FileStore(int fd, bool writable);

@@ -2,6 +2,7 @@
 
 #include "info_entries.h"
 #include "path_names.h"
+#include "save_recovery.h"
 #include "wave_scan.h"
 
 CWaveInfoFile::CWaveInfoFile() : m_entries(MakeInfoEntries()) {}
@@ -37,24 +38,47 @@ void CWaveInfoFile::ResetFileValues() {
 }
 
 int CWaveInfoFile::Open(const std::string& path) {
-  std::unique_ptr<ByteStore> store;
+  std::unique_ptr<FileStore> store;
   if (EndsWithTypeLetters(path, "wav")) store = FileStore::Open(path, m_nMode != ReadOnly);
-  return OpenStore(std::move(store), path);
+  std::unique_ptr<FilePlace> place;
+  if (store) place = MakeDiskPlace(path, store->Descriptor());
+  return OpenStore(std::move(store), path, std::move(place));
 }
 
 // The programs close a file before opening the next; a file still open here
 // is released as the destructor would release it.
-int CWaveInfoFile::OpenStore(std::unique_ptr<ByteStore> store, const std::string& path) {
+int CWaveInfoFile::OpenStore(std::unique_ptr<ByteStore> store, const std::string& path,
+                             std::unique_ptr<FilePlace> place) {
   ResetFileValues();
   m_store.reset();
+  m_place.reset();
   m_bIsOpen = false;
   if (!EndsWithTypeLetters(path, "wav")) return 0;
   m_strFileName = FileNameOfPath(path);
   if (!store) return 0;
   m_store = std::move(store);
+  m_place = place ? std::move(place) : std::make_unique<MemoryPlace>(std::make_shared<MemoryPlace::State>());
   m_bOpenedWritable = m_nMode != ReadOnly;
+  if (!UndoInterruptedSave()) {
+    m_store.reset();
+    m_place.reset();
+    return 0;
+  }
+  m_nKnownLength = m_store->Size();
   m_bIsOpen = true;
   return 1;
+}
+
+// An undone save needs no words: the file is as it was before that save.
+bool CWaveInfoFile::UndoInterruptedSave() {
+  const PlaceLock lock(*m_place);
+  if (!lock.Held()) {
+    m_strLastError = "Another program is saving " + m_strFileName + ": open it again in a moment.";
+    return false;
+  }
+  const RecoveryOutcome outcome = RecoverInterruptedSave(m_bOpenedWritable ? m_store.get() : nullptr, *m_place);
+  m_strLastError = DescribeRecovery(outcome, m_strFileName, m_place->JournalName());
+  return m_strLastError.empty();
 }
 
 void CWaveInfoFile::TakeScan(WaveScan& scan) {
@@ -109,24 +133,14 @@ int CWaveInfoFile::SetTag(std::uint32_t id, const std::string& text) {
   return StoreInfoText(m_entries, id, text);
 }
 
-// After a save the file gets its final length, RIFF size + 8, which drops the
-// tail of an older, longer list.
+// Nothing is written here: every save has already given the file its final
+// length, RIFF size + 8, and synced it before it returned, so a failure to
+// release the file cannot take a save back.
 int CWaveInfoFile::Close() {
   if (!m_bIsOpen) return 0;
   m_bIsOpen = false;
-  bool written = true;
-  if (m_bOpenedWritable && m_bModified) {
-    written = m_store->Truncate(std::uint64_t{m_nRiffSize} + 8) && m_store->Flush();
-  }
-  const bool closed = m_store->Close();
+  m_store->Close();
   m_store.reset();
-  if (!written) {
-    m_strLastError = "Cannot write the tags to this file.";
-    return 0;
-  }
-  if (!closed) {
-    m_strLastError = "Cannot close this file; the tags may not have been saved.";
-    return 0;
-  }
+  m_place.reset();
   return 1;
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "byte_stream.h"
+#include "file_place.h"
 #include "info_id_table.h"
 #include "stream_summary.h"
 
@@ -51,11 +52,15 @@ class CWaveInfoFile {
   void SetAccessMode(int mode);
   void SetMessageSink(MessageSink sink);
 
-  // Opens a file whose path ends in "wav" (any case, no dot needed).
+  // Opens a file whose path ends in "wav" (any case, no dot needed). A save
+  // of it that was interrupted is undone first; where that cannot be done,
+  // the open fails with LastError saying which file and what to do.
   int Open(const std::string& path);
   // Same as Open on bytes handed in by a test or fuzzer; `path` is only used
-  // for the extension test and FileName.
-  int OpenStore(std::unique_ptr<ByteStore> store, const std::string& path);
+  // for the extension test and FileName. Without a place the journal is kept
+  // in memory.
+  int OpenStore(std::unique_ptr<ByteStore> store, const std::string& path,
+                std::unique_ptr<FilePlace> place = nullptr);
   // Reads the header, the data chunk and the INFO tags; always 1. A tag text
   // is read whole up to its first NUL inside its declared size; a later
   // sub-chunk with the same identifier replaces the text. Tags of a second
@@ -69,13 +74,15 @@ class CWaveInfoFile {
   int SetTag(std::uint32_t id, const std::string& text);
   // Writes every present tag in table order, then the list's sub-chunks that
   // the table does not name, into the file in place, and fixes the RIFF size
-  // and the length: the file is complete when it returns. 0 without a message
-  // in read-only mode or with no file open; 0 with LastError set when the
-  // file's layout cannot be changed safely or a write failed (the file is then
-  // left as it was). Later calls before Close rewrite the list at the same place.
+  // and the length: 1 only when the file is complete and on the device. 0
+  // without a message in read-only mode or with no file open; 0 with
+  // LastError set when the file's layout cannot be changed safely, another
+  // program replaced or changed the file since it was opened, or a write
+  // failed (LastError then says whether the file is as it was). Later calls
+  // before Close rewrite the list at the same place.
   int WriteInfo();
-  // After a successful WriteInfo, sets the length to RiffSize + 8 (which it
-  // already is) and flushes.
+  // Releases the file. Every save has already given the file its length
+  // (RiffSize + 8) and synced it, so nothing is left to write.
   int Close();
 
   // Why the last WriteInfo or Close returned 0 for a reason other than the
@@ -109,6 +116,8 @@ class CWaveInfoFile {
   std::string CarryOut(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list, std::uint32_t riffSize);
   int RefuseWrite(const std::string& reason);
   int FailWrite(const std::string& message);
+  bool UndoInterruptedSave();
+  std::string WhyNotTheOpenFile();
 
   std::string m_strFileName;
   StreamSummary m_summary;
@@ -140,6 +149,10 @@ class CWaveInfoFile {
   std::array<InfoEntry, kInfoIdCount> m_entries{};
   std::vector<ForeignSubChunk> m_foreign;
   std::unique_ptr<ByteStore> m_store;
+  std::unique_ptr<FilePlace> m_place;
+  // The length the file had when it was opened or last saved: another length
+  // at the next save means another program changed the file meanwhile.
+  std::uint64_t m_nKnownLength = 0;
   MessageSink m_messageSink;
   std::string m_strLastError;
 };

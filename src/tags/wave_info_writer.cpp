@@ -5,7 +5,7 @@
 #include "info_list_bytes.h"
 #include "info_write_plan.h"
 #include "little_endian.h"
-#include "undoable_edit.h"
+#include "journaled_save.h"
 #include "wave_info_file.h"
 
 namespace {
@@ -48,28 +48,47 @@ InfoWritePlanResult CWaveInfoFile::WritePlan() {
   return result;
 }
 
-// The order keeps the file readable as the old one until the last moment:
-// first the bytes beyond the old end (where a full disk fails, before anything
-// the old file's readers see has changed), then the list's bytes over the old
-// list, the old lists that become JUNK, the RIFF size, and the new length.
-// A failure anywhere puts every byte and the length back as they were.
+// The bytes beyond the old end go first: that is where a full disk fails,
+// before anything the old file's readers see has changed. Then the list's
+// bytes over the old list, the old lists that become JUNK, and the RIFF size.
 // Returns an empty text, or what the user must be told.
 std::string CWaveInfoFile::CarryOut(const InfoWritePlan& plan, const std::vector<std::uint8_t>& list,
                              std::uint32_t riffSize) {
-  UndoableEdit edit(*m_store);
-  const std::uint64_t oldLength = edit.OldLength();
+  const std::uint64_t oldLength = m_store->Size();
   const NewTail tail = MakeNewTail(plan, list, oldLength);
-  const std::span<const std::uint8_t> bytes(tail.Bytes);
-  const std::size_t inPlace = static_cast<std::size_t>(std::min<std::uint64_t>(bytes.size(), oldLength - tail.Offset));
-  const std::uint64_t newLength = tail.Offset + bytes.size();
-  bool done = edit.WriteAt(oldLength, bytes.subspan(inPlace)) && edit.WriteAt(tail.Offset, bytes.first(inPlace));
-  for (std::uint64_t offset : plan.RetiredLists) done = done && edit.WriteAt(offset, Le32Bytes(fourcc::kJunk));
-  done = done && edit.WriteAt(4, Le32Bytes(riffSize));
-  if (done && newLength < oldLength) done = edit.Truncate(newLength);
-  done = done && m_store->Flush();
-  if (done) return {};
-  if (edit.Undo()) return "Cannot write the tags to this file. The file was left as it was.";
-  return "Cannot write the tags to this file, nor put its old bytes back: it may be damaged.";
+  const auto inPlace = static_cast<std::ptrdiff_t>(std::min<std::uint64_t>(tail.Bytes.size(), oldLength - tail.Offset));
+  std::vector<PlannedWrite> writes;
+  if (tail.Bytes.begin() + inPlace != tail.Bytes.end())
+    writes.push_back({oldLength, {tail.Bytes.begin() + inPlace, tail.Bytes.end()}});
+  if (inPlace > 0) writes.push_back({tail.Offset, {tail.Bytes.begin(), tail.Bytes.begin() + inPlace}});
+  for (std::uint64_t offset : plan.RetiredLists) writes.push_back({offset, Le32Bytes(fourcc::kJunk)});
+  writes.push_back({4, Le32Bytes(riffSize)});
+
+  const SaveResult result = SaveWithJournal(*m_store, *m_place, writes, tail.Offset + tail.Bytes.size());
+  switch (result.Outcome) {
+    case SaveOutcome::Saved:
+      return {};
+    case SaveOutcome::Refused:
+      return "The tags were not saved: " + result.Reason + ". The file was not changed.";
+    case SaveOutcome::PutBack:
+      return "Cannot write the tags to this file. The file was left as it was.";
+    case SaveOutcome::PutBackLater:
+      return "Cannot write the tags to this file, nor put its old bytes back now: Kestrune puts them back "
+             "the next time it opens the file.";
+    case SaveOutcome::Unconfirmed:
+      return "The tags were written, but the system could not confirm that they reached the disk: save again "
+             "to be sure.";
+  }
+  return {};
+}
+
+// Another program may have replaced the file (a new file under the same
+// name) or changed its length since it was opened; a save then would go to a
+// file the user no longer sees, or by a plan made for other bytes.
+std::string CWaveInfoFile::WhyNotTheOpenFile() {
+  if (m_place->StillNamesTheOpenFile() && m_store->Size() == m_nKnownLength) return {};
+  return "The tags were not saved: another program replaced, removed or changed " + m_strFileName +
+         " after Kestrune opened it; open it again to edit its tags.";
 }
 
 // The file is changed only after a walk of its chunk chain has shown where a
@@ -78,6 +97,9 @@ std::string CWaveInfoFile::CarryOut(const InfoWritePlan& plan, const std::vector
 int CWaveInfoFile::WriteInfo() {
   m_strLastError.clear();
   if (m_nMode == ReadOnly || !m_bIsOpen || !m_bOpenedWritable) return 0;
+  const PlaceLock lock(*m_place);
+  if (!lock.Held()) return FailWrite("The tags were not saved: another program is saving " + m_strFileName + ".");
+  if (const std::string why = WhyNotTheOpenFile(); !why.empty()) return FailWrite(why);
   const InfoWritePlanResult planned = WritePlan();
   if (!planned.Refusal.empty()) return RefuseWrite(planned.Refusal);
   const InfoWritePlan& plan = planned.Plan;
@@ -94,6 +116,7 @@ int CWaveInfoFile::WriteInfo() {
   m_nWriteOffset = plan.ListOffset;
   m_retiredLists = plan.RetiredLists;
   m_nRiffSize = riffSize;
+  m_nKnownLength = length;
   m_bInfoFound = !list.empty();
   m_nListOffset = plan.ListOffset;
   m_nListSize = list.empty() ? 0 : static_cast<std::uint32_t>(list.size() - 8);

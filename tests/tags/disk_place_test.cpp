@@ -1,0 +1,98 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+
+#include "four_cc.h"
+#include "little_endian.h"
+#include "save_journal.h"
+#include "temp_dir.h"
+#include "wave_info_file.h"
+#include "wave_test_util.h"
+
+namespace {
+
+class DiskPlaceTest : public ::testing::Test {
+ protected:
+  const Bytes original = CanonicalWave(SampleBytes(40), {{"INAM", "Old"}, {"ICMT", std::string(90, 'c')}});
+  TempDir dir;
+  const std::string path = dir.Write("a.wav", original);
+  const std::string journal = dir.File(".a.wav-journal");
+
+  // Opens the file for a save of a new title.
+  void OpenWithEdit(CWaveInfoFile& wave) {
+    wave.SetAccessMode(ReadWrite);
+    ASSERT_EQ(wave.Open(path), 1) << wave.LastError();
+    wave.Parse();
+    wave.SetTag(fourcc::kINAM, "New");
+  }
+};
+
+// Another program's copy moved over the file, a removal, or bytes appended
+// since the open: the save writes nothing and says so in one sentence.
+TEST_F(DiskPlaceTest, ASaveGoesOnlyToTheFileThatWasOpened) {
+  const Bytes other = CanonicalWave(SampleBytes(8), {{"INAM", "Other"}});
+  const std::function<void()> changes[] = {
+      [&] { std::filesystem::rename(dir.Write("a.new", other), path); },
+      [&] { std::filesystem::remove(path); },
+      [&] { std::FILE* f = std::fopen(path.c_str(), "ab"); std::fputs("more", f); std::fclose(f); },
+  };
+  for (const auto& change : changes) {
+    dir.Write("a.wav", original);
+    CWaveInfoFile wave;
+    OpenWithEdit(wave);
+    change();
+    const Bytes before = ReadFileBytes(path);
+    EXPECT_EQ(wave.WriteInfo(), 0);
+    EXPECT_NE(wave.LastError().find("another program replaced, removed or changed a.wav"), std::string::npos)
+        << wave.LastError();
+    EXPECT_EQ(ReadFileBytes(path), before);
+    EXPECT_FALSE(std::filesystem::exists(journal));
+  }
+}
+
+// A journal beside the file belongs to a save under way (or one stopped
+// that the next open will undo): a second save leaves the file alone.
+TEST_F(DiskPlaceTest, TwoSavesOfOneFileNeverMix) {
+  CWaveInfoFile wave;
+  OpenWithEdit(wave);
+  dir.Write(".a.wav-journal", ToBytes("being written"));
+  EXPECT_EQ(wave.WriteInfo(), 0);
+  EXPECT_NE(wave.LastError().find("another save of this file is under way"), std::string::npos) << wave.LastError();
+  EXPECT_EQ(ReadFileBytes(path), original);
+  EXPECT_EQ(ReadFileBytes(journal), ToBytes("being written"));
+}
+
+// A file left half saved is put back by a read-only open (as --info opens),
+// without a word; a journal for other bytes stays, and the open names the
+// file and the journal to delete.
+TEST_F(DiskPlaceTest, OpeningPutsBackAHalfSavedFileOrSaysWhyNot) {
+  Bytes half = original;
+  PutLe32(half, 4, 12345);
+  half.resize(original.size() - 20);
+  const SaveJournal record{original.size(), original.size() - 20,
+                           {{4, Bytes(original.begin() + 4, original.begin() + 8), Le32Bytes(12345)},
+                            {original.size() - 20, Bytes(original.end() - 20, original.end()), {}}}};
+  dir.Write("a.wav", half);
+  dir.Write(".a.wav-journal", EncodeSaveJournal(record));
+  CWaveInfoFile wave;
+  wave.SetAccessMode(ReadOnly);
+  EXPECT_EQ(wave.Open(path), 1) << wave.LastError();
+  EXPECT_EQ(wave.LastError(), "");
+  wave.Close();
+  EXPECT_EQ(ReadFileBytes(path), original);
+  EXPECT_FALSE(std::filesystem::exists(journal));
+
+  Bytes changed = half;
+  changed[5] ^= 1;
+  dir.Write("a.wav", changed);
+  dir.Write(".a.wav-journal", EncodeSaveJournal(record));
+  EXPECT_EQ(wave.Open(path), 0);
+  EXPECT_NE(wave.LastError().find("another program has changed the file since"), std::string::npos);
+  EXPECT_NE(wave.LastError().find("delete .a.wav-journal beside it to use a.wav"), std::string::npos)
+      << wave.LastError();
+  EXPECT_EQ(ReadFileBytes(path), changed);
+  EXPECT_TRUE(std::filesystem::exists(journal));
+}
+
+}  // namespace

@@ -1,0 +1,274 @@
+#include <gtest/gtest.h>
+
+#include "four_cc.h"
+#include "journaled_save.h"
+#include "riff_builder.h"
+#include "save_journal.h"
+#include "save_recovery.h"
+#include "wave_info_file.h"
+#include "wave_test_util.h"
+
+namespace {
+
+using Tags = std::vector<std::pair<std::string, std::string>>;
+
+// A process that dies at its k-th change: the file and its place share one
+// count of changes (writes, length changes, syncs, the journal's coming and
+// going). The change that uses the count up is done in part (a write keeps
+// its first `kept` bytes, as a write torn by the kill) and nothing after it
+// happens at all.
+struct Death {
+  long left;
+  std::size_t kept = 0;
+  long used = 0;
+  enum class Fate { Whole, Fatal, Dead };
+  Fate Next() {
+    if (left <= 0) return Fate::Dead;
+    ++used;
+    return --left > 0 ? Fate::Whole : Fate::Fatal;
+  }
+  bool Died() const { return left <= 0; }
+};
+
+class DyingStore final : public ByteStore {
+ public:
+  DyingStore(std::shared_ptr<Bytes> bytes, Death& death) : inner_(std::move(bytes)), death_(death) {}
+  std::uint64_t Size() const override { return inner_.Size(); }
+  std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override { return inner_.ReadAt(offset, out); }
+  bool WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override {
+    const Death::Fate fate = death_.Next();
+    if (fate == Death::Fate::Fatal) inner_.WriteAt(offset, bytes.first(std::min(death_.kept, bytes.size())));
+    return fate == Death::Fate::Whole && inner_.WriteAt(offset, bytes);
+  }
+  bool Truncate(std::uint64_t length) override { return death_.Next() == Death::Fate::Whole && inner_.Truncate(length); }
+  bool Flush() override { return death_.Next() == Death::Fate::Whole; }
+  bool Close() override { return true; }
+
+ private:
+  MemoryStore inner_;
+  Death& death_;
+};
+
+class DyingPlace final : public FilePlace {
+ public:
+  DyingPlace(std::shared_ptr<MemoryPlace::State> state, Death& death) : inner_(state), state_(state), death_(death) {}
+  bool Lock() override { return true; }
+  void Unlock() override {}
+  bool StillNamesTheOpenFile() override { return true; }
+  std::unique_ptr<ByteStore> OpenForRepair() override { return std::make_unique<DyingStore>(state_->File, death_); }
+  JournalClaim CreateJournal(std::span<const std::uint8_t> bytes) override {
+    const Death::Fate fate = death_.Next();
+    if (fate == Death::Fate::Whole) return inner_.CreateJournal(bytes);
+    if (fate == Death::Fate::Fatal && !state_->Journal) state_->Journal.emplace(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(death_.kept, bytes.size())));
+    return JournalClaim::Failed;
+  }
+  JournalRead ReadJournal(Bytes& bytes) override { return inner_.ReadJournal(bytes); }
+  JournalRemoval RemoveJournal() override {
+    return death_.Next() == Death::Fate::Whole ? inner_.RemoveJournal() : JournalRemoval::NotRemoved;
+  }
+  std::string JournalName() const override { return "j"; }
+
+ private:
+  MemoryPlace inner_;
+  std::shared_ptr<MemoryPlace::State> state_;
+  Death& death_;
+};
+
+// A file and its journal, copied deeply.
+struct World {
+  std::shared_ptr<MemoryPlace::State> place = std::make_shared<MemoryPlace::State>();
+  explicit World(const Bytes& file) { place->File = std::make_shared<Bytes>(file); }
+  World Copy() const {
+    World copy(*place->File);
+    copy.place->Journal = place->Journal;
+    return copy;
+  }
+  const Bytes& File() const { return *place->File; }
+};
+
+// Opens the world's file as Kestrune does, dying at the given change (a
+// Death with a huge count never dies); returns the open's result.
+int OpenIn(World& world, CWaveInfoFile& wave, Death& death, int mode = ReadWrite) {
+  wave.SetAccessMode(mode);
+  const int opened = wave.OpenStore(std::make_unique<DyingStore>(world.place->File, death), "x.wav",
+                                    std::make_unique<DyingPlace>(world.place, death));
+  wave.Parse();
+  return opened;
+}
+
+int SaveIn(World& world, const Tags& edits, Death& death) {
+  CWaveInfoFile wave;
+  if (!OpenIn(world, wave, death)) return 0;
+  for (const auto& [id, text] : edits) wave.SetTag(FourCCOf(id), text);
+  const int saved = wave.WriteInfo();
+  wave.Close();
+  return saved;
+}
+
+Death Immortal() { return Death{1L << 40}; }
+
+struct Layout {
+  const char* name;
+  Bytes file;
+  Tags edits;
+};
+
+std::vector<Layout> Layouts() {
+  const Bytes format = PcmFormat(2, 44100, 16);
+  return {
+      {"ListGrows", CanonicalWave(SampleBytes(21), {{"INAM", "Old"}}), {{"INAM", "A longer title"}, {"IART", "Someone"}}},
+      {"ListShrinks", CanonicalWave(SampleBytes(21), {{"INAM", "Old"}, {"ICMT", std::string(700, 'c')}}), {{"ICMT", "short"}}},
+      {"FirstTags", CanonicalWave(SampleBytes(20)), {{"INAM", "First"}}},
+      {"AllRemoved", CanonicalWave(SampleBytes(20), {{"INAM", "a"}, {"IART", "b"}}), {{"INAM", ""}, {"IART", ""}}},
+      {"ListBeforeData",
+       RiffBuilder().Chunk("fmt ", format).Chunk("LIST", InfoList({{"INAM", "Before"}})).Chunk("data", SampleBytes(12)).Chunk("id3 ", Bytes(30, 7)).Build(),
+       {{"IGNR", "Jazz"}}},
+  };
+}
+
+// What the next open makes of the file: the file before the save, or the
+// complete save, and never a journal left behind.
+void ExpectOldOrNew(World& world, const Bytes& before, const Bytes& after, const std::string& where) {
+  CWaveInfoFile wave;
+  Death clean = Immortal();
+  ASSERT_EQ(OpenIn(world, wave, clean, ReadOnly), 1) << where << ": " << wave.LastError();
+  wave.Close();
+  EXPECT_TRUE(world.File() == before || world.File() == after) << where;
+  EXPECT_FALSE(world.place->Journal) << where;
+}
+
+// A save killed at each of its changes, with the fatal write torn at several
+// points, is undone by the next open; so is one whose undoing is killed too.
+TEST(JournaledSave, KilledAnywhereTheNextOpenGivesTheOldFileOrTheNew) {
+  for (const Layout& layout : Layouts()) {
+    World complete(layout.file);
+    Death counter = Immortal();
+    ASSERT_EQ(SaveIn(complete, layout.edits, counter), 1) << layout.name;
+    const Bytes after = complete.File();
+    ASSERT_NE(after, layout.file) << layout.name;
+    for (long k = 1; k <= counter.used; ++k) {
+      for (std::size_t kept : {std::size_t{0}, std::size_t{3}, std::size_t{4096}}) {
+        const std::string where = std::string(layout.name) + " killed at change " + std::to_string(k) + " keeping " + std::to_string(kept);
+        World world(layout.file);
+        Death death{k, kept};
+        EXPECT_EQ(SaveIn(world, layout.edits, death), 0) << where;
+        const World again = world.Copy();
+        ExpectOldOrNew(world, layout.file, after, where);
+        // A second kill, this time while the next open undoes the save.
+        for (long j = 1; kept == 3; ++j) {
+          World twice = again.Copy();
+          CWaveInfoFile wave;
+          Death second{j, kept};
+          OpenIn(twice, wave, second);
+          wave.Close();
+          ExpectOldOrNew(twice, layout.file, after, where + ", undoing killed at change " + std::to_string(j));
+          if (!second.Died()) break;
+        }
+        Death clean = Immortal();
+        EXPECT_EQ(SaveIn(world, layout.edits, clean), 1) << where;
+        EXPECT_EQ(world.File(), after) << where;
+      }
+    }
+  }
+}
+
+// Records the journal of a save and lets it be completed.
+class JournalKeeper final : public FilePlace {
+ public:
+  bool Lock() override { return true; }
+  void Unlock() override {}
+  bool StillNamesTheOpenFile() override { return true; }
+  std::unique_ptr<ByteStore> OpenForRepair() override { return nullptr; }
+  JournalClaim CreateJournal(std::span<const std::uint8_t> bytes) override {
+    kept.assign(bytes.begin(), bytes.end());
+    return JournalClaim::Created;
+  }
+  JournalRead ReadJournal(Bytes&) override { return JournalRead::None; }
+  JournalRemoval RemoveJournal() override { return JournalRemoval::Removed; }
+  std::string JournalName() const override { return "j"; }
+  Bytes kept;
+};
+
+Bytes JournalOfSave(const Layout& layout) {
+  auto keeper = std::make_unique<JournalKeeper>();
+  JournalKeeper* seen = keeper.get();
+  CWaveInfoFile saver;
+  saver.SetAccessMode(ReadWrite);
+  saver.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>(layout.file)), "x.wav", std::move(keeper));
+  saver.Parse();
+  for (const auto& [id, text] : layout.edits) saver.SetTag(FourCCOf(id), text);
+  EXPECT_EQ(saver.WriteInfo(), 1) << saver.LastError();
+  return seen->kept;
+}
+
+// After a power cut the device may hold any of the writes made since the
+// last sync, each whole or in part, in any order: with the journal on the
+// device, every such file is put back.
+TEST(JournaledSave, AnySubsetOfUnsyncedWritesIsPutBack) {
+  for (const Layout& layout : Layouts()) {
+    const Bytes journalBytes = JournalOfSave(layout);
+    const std::optional<SaveJournal> journal = DecodeSaveJournal(journalBytes);
+    ASSERT_TRUE(journal) << layout.name;
+    const auto& ranges = journal->Ranges;
+    ASSERT_LE(ranges.size(), 6u);
+    for (unsigned subset = 0; subset < (1u << ranges.size()); ++subset) {
+      for (bool torn : {false, true}) {
+        World cut(layout.file);
+        cut.place->Journal = journalBytes;
+        for (std::size_t i = 0; i < ranges.size(); ++i) {
+          if (!(subset & (1u << i))) continue;
+          const Bytes& bytes = ranges[i].NewBytes;
+          if (bytes.empty()) {
+            cut.place->File->resize(journal->NewLength);  // a shrinking list's cut
+          } else {
+            MemoryStore(cut.place->File).WriteAt(ranges[i].Offset, std::span(bytes).first(torn ? (bytes.size() + 1) / 2 : bytes.size()));
+          }
+        }
+        ExpectOldOrNew(cut, layout.file, layout.file, std::string(layout.name) + " subset " + std::to_string(subset));
+      }
+    }
+  }
+}
+
+// The open leaves a file alone when its journal describes other bytes, and
+// says so; a journal cut short is dropped, since the file was not touched.
+TEST(JournaledSave, ForeignOrTornJournalsAreTold) {
+  const Bytes file = CanonicalWave(SampleBytes(20), {{"INAM", "Mine"}});
+  SaveJournal foreign{file.size(), file.size(), {{4, ToBytes("abcd"), ToBytes("efgh")}}};
+  World world(file);
+  world.place->Journal = EncodeSaveJournal(foreign);
+  CWaveInfoFile wave;
+  Death clean = Immortal();
+  EXPECT_EQ(OpenIn(world, wave, clean), 0);
+  EXPECT_NE(wave.LastError().find("x.wav"), std::string::npos) << wave.LastError();
+  EXPECT_NE(wave.LastError().find("delete j"), std::string::npos) << wave.LastError();
+  EXPECT_EQ(world.File(), file);
+  EXPECT_TRUE(world.place->Journal);
+
+  Bytes torn = EncodeSaveJournal({file.size(), file.size() + 8, {{4, Bytes(4, 0), Bytes(4, 1)}}});
+  torn.pop_back();
+  world.place->Journal = torn;
+  EXPECT_EQ(OpenIn(world, wave, clean), 1) << wave.LastError();
+  EXPECT_EQ(wave.LastError(), "");
+  EXPECT_FALSE(world.place->Journal);
+  EXPECT_EQ(world.File(), file);
+}
+
+// The journal's bytes come back as they were written; anything else, cut,
+// lengthened or with one byte changed, is no journal.
+TEST(JournaledSave, JournalRoundTripsAndRejectsDamage) {
+  const SaveJournal journal{100, 80, {{4, ToBytes("abcd"), ToBytes("wxyz")}, {80, Bytes(20, 9), {}}}};
+  const Bytes bytes = EncodeSaveJournal(journal);
+  EXPECT_EQ(DecodeSaveJournal(bytes), journal);
+  for (std::size_t at = 0; at < bytes.size(); ++at) {
+    Bytes changed = bytes;
+    changed[at] ^= 0x10;
+    EXPECT_FALSE(DecodeSaveJournal(changed)) << "byte " << at;
+    EXPECT_FALSE(DecodeSaveJournal(std::span(bytes).first(at))) << "cut at " << at;
+  }
+  Bytes longer = bytes;
+  longer.push_back(0);
+  EXPECT_FALSE(DecodeSaveJournal(longer));
+}
+
+}  // namespace
