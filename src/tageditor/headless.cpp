@@ -54,6 +54,7 @@ bool OpenAndParse(CWaveInfoFile& wave, const std::string& path, bool writable,
                   std::ostream& err) {
   std::vector<std::string> warnings;
   wave.SetAccessMode(writable ? ReadWrite : ReadOnly);
+  wave.SetUndoesInterruptedSaves(true);
   wave.SetMessageSink([&warnings](const std::string& text) { warnings.push_back(text); });
   if (!wave.Open(path)) {
     // A file that opens but holds an interrupted save that cannot be undone

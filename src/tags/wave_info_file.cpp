@@ -41,7 +41,7 @@ int CWaveInfoFile::Open(const std::string& path) {
   std::unique_ptr<FileStore> store;
   if (EndsWithTypeLetters(path, "wav")) store = FileStore::Open(path, m_nMode != ReadOnly);
   std::unique_ptr<FilePlace> place;
-  if (store) place = MakeDiskPlace(path, store->Descriptor());
+  if (store && (m_nMode != ReadOnly || m_bUndoesInterruptedSaves)) place = MakeDiskPlace(path, store->Descriptor());
   return OpenStore(std::move(store), path, std::move(place));
 }
 

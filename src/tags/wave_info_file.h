@@ -50,6 +50,10 @@ class CWaveInfoFile {
   CWaveInfoFile& operator=(const CWaveInfoFile&) = delete;
 
   void SetAccessMode(int mode);
+  // Read-only opens leave the journal of an interrupted save alone unless
+  // asked: the jukebox only reads tags, while the tag editor shows the file as
+  // it will be saved. Opens for writing always undo such a save first.
+  void SetUndoesInterruptedSaves(bool undoes) { m_bUndoesInterruptedSaves = undoes; }
   void SetMessageSink(MessageSink sink);
 
   // Opens a file whose path ends in "wav" (any case, no dot needed). A save
@@ -139,6 +143,7 @@ class CWaveInfoFile {
   bool m_bInfoFound = false;
   int m_nMode = ReadOnly;
   bool m_bOpenedWritable = false;  // the mode in force when the file was opened
+  bool m_bUndoesInterruptedSaves = false;
   bool m_bModified = false;
   bool m_bIsOpen = false;
   // Where WriteInfo puts the list, decided by its first call after Open and
