@@ -1,9 +1,39 @@
 #include "save_recovery.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <vector>
 
+namespace {
+
+// The largest file a RIFF size can describe.
+constexpr std::uint64_t kLargestFile = std::uint64_t{UINT32_MAX} + 8;
+
+// A journal as a save writes one: every range within the lengths it names,
+// and the bytes between the old and the new length all in one range, so
+// that putting it back neither cuts off a byte the save did not add nor
+// leaves a gap of bytes it does not hold.
+bool JournalIsCoherent(const SaveJournal& journal) {
+  if (journal.OldLength > kLargestFile || journal.NewLength > kLargestFile) return false;
+  bool lengthChangeCovered = journal.OldLength == journal.NewLength;
+  for (const JournalRange& range : journal.Ranges) {
+    if (range.Offset > journal.OldLength + journal.NewLength ||
+        range.Offset + range.OldBytes.size() > journal.OldLength ||
+        range.Offset + range.NewBytes.size() > journal.NewLength)
+      return false;
+    const bool cutCovered = journal.NewLength < journal.OldLength && range.Offset == journal.NewLength &&
+                            range.OldBytes.size() == journal.OldLength - journal.NewLength;
+    const bool growthCovered = journal.NewLength > journal.OldLength && range.Offset == journal.OldLength &&
+                               range.NewBytes.size() == journal.NewLength - journal.OldLength;
+    lengthChangeCovered = lengthChangeCovered || cutCovered || growthCovered;
+  }
+  return lengthChangeCovered;
+}
+
+}  // namespace
+
 bool JournalFitsFile(ByteSource& file, const SaveJournal& journal) {
+  if (!JournalIsCoherent(journal)) return false;
   const std::uint64_t length = file.Size();
   if (length < std::min(journal.OldLength, journal.NewLength) || length > std::max(journal.OldLength, journal.NewLength))
     return false;

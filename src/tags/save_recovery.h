@@ -7,9 +7,11 @@
 #include "save_journal.h"
 
 // True when the file can be the one the journal was written for, in any state
-// a save or a putting back can leave: its length lies between the old and the
-// new one, and every byte the journal knows within both the old length and
-// the present one is its old or its new byte.
+// a save or a putting back can leave: the journal is one a save writes (every
+// range within its lengths, the bytes between the two lengths in one range),
+// the file's length lies between the old and the new one, and every byte the
+// journal knows within both the old length and the present one is its old or
+// its new byte.
 bool JournalFitsFile(ByteSource& file, const SaveJournal& journal);
 
 // Writes the journal's old bytes back, gives the file its old length and

@@ -232,18 +232,26 @@ TEST(JournaledSave, AnySubsetOfUnsyncedWritesIsPutBack) {
 
 // The open leaves a file alone when its journal describes other bytes, and
 // says so; a journal cut short is dropped, since the file was not touched.
+// A journal that no save of this file could have written (one that would
+// empty the file, or lengthen it with bytes it does not hold) is not applied.
 TEST(JournaledSave, ForeignOrTornJournalsAreTold) {
   const Bytes file = CanonicalWave(SampleBytes(20), {{"INAM", "Mine"}});
-  SaveJournal foreign{file.size(), file.size(), {{4, ToBytes("abcd"), ToBytes("efgh")}}};
+  const SaveJournal foreign[] = {
+      {file.size(), file.size(), {{4, ToBytes("abcd"), ToBytes("efgh")}}},
+      {0, file.size(), {}},
+      {file.size() + 100, file.size(), {{4, Bytes(4, 0), Bytes(4, 0)}}},
+  };
   World world(file);
-  world.place->Journal = EncodeSaveJournal(foreign);
   CWaveInfoFile wave;
   Death clean = Immortal();
-  EXPECT_EQ(OpenIn(world, wave, clean), 0);
-  EXPECT_NE(wave.LastError().find("x.wav"), std::string::npos) << wave.LastError();
-  EXPECT_NE(wave.LastError().find("delete j"), std::string::npos) << wave.LastError();
-  EXPECT_EQ(world.File(), file);
-  EXPECT_TRUE(world.place->Journal);
+  for (const SaveJournal& journal : foreign) {
+    world.place->Journal = EncodeSaveJournal(journal);
+    EXPECT_EQ(OpenIn(world, wave, clean), 0);
+    EXPECT_NE(wave.LastError().find("x.wav"), std::string::npos) << wave.LastError();
+    EXPECT_NE(wave.LastError().find("delete j"), std::string::npos) << wave.LastError();
+    EXPECT_EQ(world.File(), file);
+    EXPECT_TRUE(world.place->Journal);
+  }
 
   Bytes torn = EncodeSaveJournal({file.size(), file.size() + 8, {{4, Bytes(4, 0), Bytes(4, 1)}}});
   torn.pop_back();
