@@ -92,10 +92,13 @@ class DiskPlace final : public FilePlace {
     journalPath_ = folder_ + "/" + journalName_;
   }
 
+  // A file system that keeps no locks (some network shares) is saved
+  // without one: the journal's exclusive creation still keeps two saves
+  // apart.
   bool Lock() override {
     for (int i = 0; i < kLockTries; ++i) {
       if (::flock(fd_, LOCK_EX | LOCK_NB) == 0) return true;
-      if (errno != EWOULDBLOCK && errno != EINTR) return false;
+      if (errno != EWOULDBLOCK && errno != EINTR) return true;
       const timespec pause{0, kLockPauseNanoseconds};
       ::nanosleep(&pause, nullptr);
     }
