@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <QApplication>
 #include <QDropEvent>
 #include <QKeyEvent>
@@ -15,6 +17,7 @@
 #include "editor_test_files.h"
 #include "message_box.h"
 #include "riff_check.h"
+#include "save_journal.h"
 #include "temp_dir.h"
 
 namespace {
@@ -168,10 +171,24 @@ TEST_F(TagEditorDlgTest, ReaderAndWriterMessagesAreShown) {
   Type("IDC_NAME", QStringLiteral("New"));
   Click("IDC_SAVE");
   Click("IDC_CLOSE");
-  ASSERT_EQ(m_boxes.Texts().size(), 2);
-  EXPECT_EQ(m_boxes.Texts().front(), QStringLiteral("error decoding data size"));
-  EXPECT_TRUE(m_boxes.Texts().back().startsWith(QStringLiteral("The tags were not saved")));
+  // A file another program moved over the open one is not written.
+  const QString a = Make("a.wav", kTaggedA);
+  m_dlg.OpenWaveFile(a);
+  Type("IDC_NAME", QStringLiteral("Lost?"));
+  const Bytes other = CanonicalWave(SampleBytes(8), {{"INAM", "Other"}});
+  ASSERT_EQ(std::rename(Make("a.new", other).toLocal8Bit().constData(), a.toLocal8Bit().constData()), 0);
+  Click("IDC_SAVE");
+  // An interrupted save whose journal does not fit the file is named, and the
+  // file is not shown.
+  m_dir.Write(".late.wav-journal", EncodeSaveJournal({before.size(), before.size(), {{4, ToBytes("abcd"), ToBytes("efgh")}}}));
+  EXPECT_EQ(m_dlg.OpenWaveFile(late), 0);
+  const QStringList expected = {QStringLiteral("error decoding data size"), QStringLiteral("The tags were not saved"),
+                                QStringLiteral("The tags were not saved: another program replaced, removed or changed a.wav"),
+                                QStringLiteral("A save of late.wav was interrupted")};
+  ASSERT_EQ(m_boxes.Texts().size(), expected.size());
+  for (qsizetype i = 0; i < expected.size(); ++i) EXPECT_TRUE(m_boxes.Texts()[i].startsWith(expected[i])) << m_boxes.Texts()[i].toStdString();
   EXPECT_EQ(ReadFileBytes(late.toStdString()), before);
+  EXPECT_EQ(ReadFileBytes(a.toStdString()), other);
 }
 
 // Typed work is not thrown away without asking; Cancel keeps the window and
