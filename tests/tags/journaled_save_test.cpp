@@ -12,20 +12,21 @@ namespace {
 
 using Tags = std::vector<std::pair<std::string, std::string>>;
 
-// A process that dies at its k-th change: the file and its place share one
-// count of changes (writes, length changes, syncs, the journal's coming and
-// going). The change that uses the count up is done in part (a write keeps
-// its first `kept` bytes, as a write torn by the kill) and nothing after it
-// happens at all.
+// A process whose k-th change fails: the file and its place share one count
+// of changes (writes, length changes, syncs, the journal's coming and going).
+// The failing change is done in part (a write keeps its first `kept` bytes).
+// When the process dies of it, nothing after it happens at all; when it lives
+// on (an I/O error, a full disk), only that one call failed.
 struct Death {
   long left;
   std::size_t kept = 0;
+  bool livesOn = false;
   long used = 0;
   enum class Fate { Whole, Fatal, Dead };
   Fate Next() {
-    if (left <= 0) return Fate::Dead;
+    if (left <= 0 && !livesOn) return Fate::Dead;
     ++used;
-    return --left > 0 ? Fate::Whole : Fate::Fatal;
+    return --left == 0 ? Fate::Fatal : Fate::Whole;
   }
   bool Died() const { return left <= 0; }
 };
@@ -59,7 +60,8 @@ class DyingPlace final : public FilePlace {
   JournalClaim CreateJournal(std::span<const std::uint8_t> bytes) override {
     const Death::Fate fate = death_.Next();
     if (fate == Death::Fate::Whole) return inner_.CreateJournal(bytes);
-    if (fate == Death::Fate::Fatal && !state_->Journal) state_->Journal.emplace(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(death_.kept, bytes.size())));
+    // A process that lives on removes what it began, as the disk's place does.
+    if (fate == Death::Fate::Fatal && !death_.livesOn && !state_->Journal) state_->Journal.emplace(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(std::min(death_.kept, bytes.size())));
     return JournalClaim::Failed;
   }
   JournalRead ReadJournal(Bytes& bytes) override { return inner_.ReadJournal(bytes); }
@@ -168,6 +170,24 @@ TEST(JournaledSave, KilledAnywhereTheNextOpenGivesTheOldFileOrTheNew) {
         EXPECT_EQ(SaveIn(world, layout.edits, clean), 1) << where;
         EXPECT_EQ(world.File(), after) << where;
       }
+    }
+  }
+}
+
+// A call that fails while the program lives on is answered at once: a save
+// reported failed has put the file back and removed its journal.
+TEST(JournaledSave, AFailedCallLeavesTheOldFileAtOnce) {
+  for (const Layout& layout : Layouts()) {
+    World complete(layout.file);
+    Death counter = Immortal();
+    ASSERT_EQ(SaveIn(complete, layout.edits, counter), 1) << layout.name;
+    for (long k = 1; k <= counter.used; ++k) {
+      World world(layout.file);
+      Death failure{k, 2, true};
+      const int saved = SaveIn(world, layout.edits, failure);
+      const std::string where = std::string(layout.name) + " call " + std::to_string(k) + " failed";
+      EXPECT_EQ(world.File(), saved ? complete.File() : layout.file) << where;
+      EXPECT_FALSE(world.place->Journal) << where;
     }
   }
 }
