@@ -15,6 +15,7 @@ packages=(
   # tests and benchmarks
   googletest libgtest-dev libbenchmark-dev clang libclang-rt-14-dev
   xvfb xauth xdotool x11-utils imagemagick sox libsox-fmt-all fonts-dejavu-core openbox
+  strace
   # the desktop's side: a session bus, media controls to drive it, a Wayland compositor
   dbus playerctl libglib2.0-bin qt6-wayland weston
   # WAVE files from other writers, and independent readers of what we write
