@@ -192,33 +192,13 @@ TEST(JournaledSave, AFailedCallLeavesTheOldFileAtOnce) {
   }
 }
 
-// Records the journal of a save and lets it be completed.
-class JournalKeeper final : public FilePlace {
- public:
-  bool Lock() override { return true; }
-  void Unlock() override {}
-  bool StillNamesTheOpenFile() override { return true; }
-  std::unique_ptr<ByteStore> OpenForRepair() override { return nullptr; }
-  JournalClaim CreateJournal(std::span<const std::uint8_t> bytes) override {
-    kept.assign(bytes.begin(), bytes.end());
-    return JournalClaim::Created;
-  }
-  JournalRead ReadJournal(Bytes&) override { return JournalRead::None; }
-  JournalRemoval RemoveJournal() override { return JournalRemoval::Removed; }
-  std::string JournalName() const override { return "j"; }
-  Bytes kept;
-};
-
+// The journal a save writes before its first change to the file: the one a
+// process killed right after it leaves.
 Bytes JournalOfSave(const Layout& layout) {
-  auto keeper = std::make_unique<JournalKeeper>();
-  JournalKeeper* seen = keeper.get();
-  CWaveInfoFile saver;
-  saver.SetAccessMode(ReadWrite);
-  saver.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>(layout.file)), "x.wav", std::move(keeper));
-  saver.Parse();
-  for (const auto& [id, text] : layout.edits) saver.SetTag(FourCCOf(id), text);
-  EXPECT_EQ(saver.WriteInfo(), 1) << saver.LastError();
-  return seen->kept;
+  World world(layout.file);
+  Death atFirstWrite{2};
+  SaveIn(world, layout.edits, atFirstWrite);
+  return world.place->Journal.value_or(Bytes());
 }
 
 // After a power cut the device may hold any of the writes made since the
