@@ -2,6 +2,7 @@
 // gathered back from them at Exit.
 #include "main_dlg.h"
 #include "mci_window.h"
+#include "message_box.h"
 #include "settings_table.h"
 #include "skin_button.h"
 #include "window_placement.h"
@@ -29,6 +30,11 @@ void CMainDlg::SaveSettings() {
     m_ptVideo = QPoint(video.x, video.y);
   }
   WriteSettings(*m_pProfile, GatherSettings());
+  // On disk before Exit goes on: a desktop that logs out may kill the
+  // program right after its window closes.
+  if (!m_pProfile->Flush()) {
+    ShowMessageBox(this, QStringLiteral("Cannot save the settings"));
+  }
 }
 
 void CMainDlg::ApplySettings(const SettingsValues& values) {

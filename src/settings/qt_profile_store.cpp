@@ -39,3 +39,8 @@ int QtProfileStore::GetProfileInt(const std::string& section, const std::string&
 void QtProfileStore::WriteProfileInt(const std::string& section, const std::string& name, int value) {
   m_settings.setValue(Key(section, name), value);
 }
+
+bool QtProfileStore::Flush() {
+  m_settings.sync();
+  return m_settings.status() == QSettings::NoError;
+}

@@ -18,8 +18,9 @@ class QtProfileStore : public ProfileStore {
   int GetProfileInt(const std::string& section, const std::string& name, int defaultValue) override;
   void WriteProfileInt(const std::string& section, const std::string& name, int value) override;
 
-  // Puts what was written into the file now (it also happens on destruction).
-  void Sync() { m_settings.sync(); }
+  // QSettings keeps writes in memory and writes its file later (at the
+  // latest when it goes): this writes it now and says whether that worked.
+  bool Flush() override;
   QString FileName() const { return m_settings.fileName(); }
 
  private:

@@ -28,10 +28,11 @@ TEST(QtProfileStoreTest, WritesAFileWithTheSettingsGroupAndReadsEveryValueBack) 
   }
   values.colors[12] = {255, 0, 0};
   values.tagFlags = {1, 2, 3, 4, 5, 6};
-  {
-    QtProfileStore store(QString::fromStdString(path));
-    WriteSettings(store, values);
-  }
+  // The file is read while the store that wrote it still lives: a program
+  // killed right after Flush has its settings on disk.
+  QtProfileStore store(QString::fromStdString(path));
+  WriteSettings(store, values);
+  EXPECT_TRUE(store.Flush());
   const std::string text = ToText(ReadFileBytes(path));
   EXPECT_NE(text.find("[Settings]"), std::string::npos) << text;
   EXPECT_NE(text.find("clrPlay=255\n"), std::string::npos) << text;
@@ -41,6 +42,16 @@ TEST(QtProfileStoreTest, WritesAFileWithTheSettingsGroupAndReadsEveryValueBack) 
   for (std::size_t i = 0; i < Numbers(values).size(); ++i) EXPECT_EQ(*Numbers(back)[i], *Numbers(values)[i]) << i;
   EXPECT_EQ(back.colors, values.colors);
   EXPECT_EQ(back.tagFlags, values.tagFlags);
+}
+
+// A file that cannot be written (its folder's name is taken by a file,
+// which stops root too) is a failed Flush, not a silent loss.
+TEST(QtProfileStoreTest, AFlushThatCannotWriteTheFileFails) {
+  TempDir dir;
+  const std::string blocker = dir.Write("Orvane", "a file where the folder should be");
+  QtProfileStore store(QString::fromStdString(blocker + "/Velmora.conf"));
+  store.WriteProfileInt(kSettingsSection, "MainX", 5);
+  EXPECT_FALSE(store.Flush());
 }
 
 // Hand-edited values are read by the table's own rules; only quotes and
