@@ -1,12 +1,12 @@
 #include <cerrno>
 #include <climits>
-#include <cstdlib>
 #include <ctime>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "durable_file.h"
 #include "file_place.h"
 
 namespace {
@@ -16,22 +16,6 @@ namespace {
 constexpr int kLockTries = 250;
 constexpr long kLockPauseNanoseconds = 20'000'000;
 constexpr std::size_t kLongestFileName = NAME_MAX;
-
-// The file a path leads to, links followed, so that every path to one file
-// keeps its journal in one place.
-std::string ResolvedPath(const std::string& path) {
-  char* resolved = ::realpath(path.c_str(), nullptr);
-  if (resolved == nullptr) return path;
-  std::string result(resolved);
-  std::free(resolved);
-  return result;
-}
-
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  if (slash == std::string::npos) return ".";
-  return slash == 0 ? "/" : path.substr(0, slash);
-}
 
 std::uint64_t NameHash(const std::string& name) {
   std::uint64_t hash = 0xcbf29ce484222325u;
@@ -86,8 +70,11 @@ bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b
 class DiskPlace final : public FilePlace {
  public:
   DiskPlace(const std::string& path, int fd) : path_(path), fd_(fd) {
-    const std::string resolved = ResolvedPath(path);
-    folder_ = FolderOf(resolved);
+    // Every path to one file keeps its journal in one place: beside the file
+    // its links lead to.
+    std::string resolved;
+    if (!durable::ResolveLinks(path, resolved)) resolved = path;
+    folder_ = durable::FolderOf(resolved);
     journalName_ = JournalFileName(resolved.substr(resolved.rfind('/') + 1));
     journalPath_ = folder_ + "/" + journalName_;
   }
@@ -157,15 +144,7 @@ class DiskPlace final : public FilePlace {
 
  private:
   // A journal's coming and going is durable only once its folder is synced.
-  // File systems that cannot sync a folder say EINVAL; they keep no separate
-  // folder state to lose.
-  bool SyncFolder() {
-    const int fd = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return false;
-    const bool synced = SyncDescriptor(fd) || errno == EINVAL;
-    ::close(fd);
-    return synced;
-  }
+  bool SyncFolder() { return durable::SyncFolder(folder_); }
 
   std::string path_;
   int fd_;

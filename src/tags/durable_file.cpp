@@ -84,10 +84,16 @@ int CreateTemporaryBeside(const std::string& target, unsigned mode, std::string&
 // cut it short.
 bool FolderRefusesNewFiles(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
+// File systems that cannot sync a folder say EINVAL; they keep no separate
+// folder state to lose.
 bool SyncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
-  const bool synced = ::fsync(fd) == 0;
+  int result;
+  do {
+    result = ::fsync(fd);
+  } while (result != 0 && errno == EINTR);
+  const bool synced = result == 0 || errno == EINVAL;
   return (::close(fd) == 0) && synced;
 }
 

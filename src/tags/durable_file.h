@@ -3,9 +3,10 @@
 #include <string>
 #include <string_view>
 
-// The system steps that make a saved data file last: finding the file a link
+// The system steps that make a saved file last: finding the file a link
 // names, a temporary file of this process's own beside it, and syncs that
-// put data and names on the device. POSIX only, like the rest of the core's
+// put data and names on the device. Shared by the tag editor's journal and
+// the jukebox's data files. POSIX only, like the rest of the core's
 // file access. Failures leave errno set by the step that failed.
 namespace durable {
 
