@@ -79,6 +79,12 @@ class DiskPlace final : public FilePlace {
     journalPath_ = folder_ + "/" + journalName_;
   }
 
+  ~DiskPlace() override {
+    if (journalFd_ >= 0) ::close(journalFd_);
+  }
+  DiskPlace(const DiskPlace&) = delete;
+  DiskPlace& operator=(const DiskPlace&) = delete;
+
   // A file system that keeps no locks (some network shares) is saved
   // without one: the journal's exclusive creation still keeps two saves
   // apart.
@@ -108,6 +114,8 @@ class DiskPlace final : public FilePlace {
     return store;
   }
 
+  // The journal stays open until the save is done, so that it can be emptied
+  // through the very file that was created.
   JournalClaim CreateJournal(std::span<const std::uint8_t> bytes) override {
     struct stat file {};
     const mode_t mode = ::fstat(fd_, &file) == 0 ? (file.st_mode & 0666) : 0600;
@@ -116,9 +124,11 @@ class DiskPlace final : public FilePlace {
       fd = ::open(journalPath_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return errno == EEXIST ? JournalClaim::Taken : JournalClaim::Failed;
-    bool written = WriteAll(fd, bytes) && SyncDescriptor(fd);
-    written = ::close(fd) == 0 && written;
-    if (written && SyncFolder()) return JournalClaim::Created;
+    if (WriteAll(fd, bytes) && SyncDescriptor(fd) && SyncFolder()) {
+      journalFd_ = fd;
+      return JournalClaim::Created;
+    }
+    ::close(fd);
     ::unlink(journalPath_.c_str());
     SyncFolder();
     return JournalClaim::Failed;
@@ -135,9 +145,22 @@ class DiskPlace final : public FilePlace {
     return read ? JournalRead::Read : JournalRead::Failed;
   }
 
-  JournalRemoval RemoveJournal() override {
-    if (::unlink(journalPath_.c_str()) != 0 && errno != ENOENT) return JournalRemoval::NotRemoved;
-    return SyncFolder() ? JournalRemoval::Removed : JournalRemoval::RemovedUnconfirmed;
+  // Once its own journal is empty on the device, the save is the file's
+  // content: the name's removal and the folder's sync after it can fail or
+  // be lost to a power cut without taking anything back.
+  bool RemoveJournal() override {
+    if (journalFd_ >= 0) {
+      const bool emptied = ::ftruncate(journalFd_, 0) == 0 && SyncDescriptor(journalFd_);
+      ::close(journalFd_);
+      journalFd_ = -1;
+      if (!emptied) return false;
+      ::unlink(journalPath_.c_str());
+      SyncFolder();
+      return true;
+    }
+    if (::unlink(journalPath_.c_str()) != 0 && errno != ENOENT) return false;
+    SyncFolder();
+    return true;
   }
 
   std::string JournalName() const override { return journalName_; }
@@ -148,6 +171,7 @@ class DiskPlace final : public FilePlace {
 
   std::string path_;
   int fd_;
+  int journalFd_ = -1;  // the journal this place created, until it is removed
   std::string folder_;
   std::string journalName_;
   std::string journalPath_;

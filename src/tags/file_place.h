@@ -17,7 +17,6 @@ class FilePlace {
  public:
   enum class JournalClaim { Created, Taken, Failed };
   enum class JournalRead { None, Read, Failed };
-  enum class JournalRemoval { Removed, NotRemoved, RemovedUnconfirmed };
 
   virtual ~FilePlace() = default;
 
@@ -36,9 +35,11 @@ class FilePlace {
   // means it is on the device, name and bytes. A failure leaves none behind.
   virtual JournalClaim CreateJournal(std::span<const std::uint8_t> bytes) = 0;
   virtual JournalRead ReadJournal(std::vector<std::uint8_t>& bytes) = 0;
-  // Removed: gone from the device. RemovedUnconfirmed: gone, but the folder
-  // could not be synced, so a power cut may bring it back.
-  virtual JournalRemoval RemoveJournal() = 0;
+  // True once the journal can no longer take anything back: the journal
+  // this place created is emptied and synced before its name goes (an empty
+  // journal undoes nothing, so a power cut that brings the name back is
+  // harmless); a journal found at an open is removed and its folder synced.
+  virtual bool RemoveJournal() = 0;
   // The journal's file name, for messages.
   virtual std::string JournalName() const = 0;
 };
@@ -76,7 +77,7 @@ class MemoryPlace final : public FilePlace {
   std::unique_ptr<ByteStore> OpenForRepair() override;
   JournalClaim CreateJournal(std::span<const std::uint8_t> bytes) override;
   JournalRead ReadJournal(std::vector<std::uint8_t>& bytes) override;
-  JournalRemoval RemoveJournal() override;
+  bool RemoveJournal() override;
   std::string JournalName() const override { return "the journal"; }
 
  private:

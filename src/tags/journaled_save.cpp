@@ -69,14 +69,7 @@ SaveResult SaveWithJournal(ByteStore& store, FilePlace& place, const std::vector
                                         place.JournalName() + ") that a save needs in the file's folder"};
   }
   if (!WriteNewBytes(store, writes, journal.OldLength, newLength)) return TakeBack(store, place, journal);
-  switch (place.RemoveJournal()) {
-    case FilePlace::JournalRemoval::Removed:
-      return {SaveOutcome::Saved, {}};
-    case FilePlace::JournalRemoval::RemovedUnconfirmed:
-      return {SaveOutcome::Unconfirmed, {}};
-    case FilePlace::JournalRemoval::NotRemoved:
-      break;
-  }
+  if (place.RemoveJournal()) return {SaveOutcome::Saved, {}};
   // The journal would undo this save at the next open; undone now, the file
   // the user sees agrees with what is reported.
   return TakeBack(store, place, journal);

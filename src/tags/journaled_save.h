@@ -19,7 +19,6 @@ enum class SaveOutcome {
   PutBack,       // a write failed and the file is as it was again
   PutBackLater,  // a write failed and the old bytes could not be written back
                  // now; the journal stays, and the next open puts them back
-  Unconfirmed,   // written, but the journal's removal could not be synced
 };
 
 struct SaveResult {
@@ -34,8 +33,8 @@ struct SaveResult {
 //   1. the journal (every range the save overwrites or cuts off, old and new
 //      bytes) is created beside the file and synced, name and bytes;
 //   2. the file is written, cut to its new length and synced;
-//   3. the journal is removed and its folder synced: from here on the save
-//      is the file's content.
+//   3. the journal is emptied and synced, and then removed: from here on the
+//      save is the file's content.
 // Until 3 is on the device, the journal's old bytes are what the next open
 // writes back. The caller holds the place's lock.
 SaveResult SaveWithJournal(ByteStore& store, FilePlace& place, const std::vector<PlannedWrite>& writes,

@@ -19,7 +19,7 @@ FilePlace::JournalRead MemoryPlace::ReadJournal(std::vector<std::uint8_t>& bytes
   return JournalRead::Read;
 }
 
-FilePlace::JournalRemoval MemoryPlace::RemoveJournal() {
+bool MemoryPlace::RemoveJournal() {
   state_->Journal.reset();
-  return JournalRemoval::Removed;
+  return true;
 }

@@ -69,8 +69,9 @@ RecoveryOutcome RecoverInterruptedSave(ByteStore* store, FilePlace& place) {
   }
   const std::optional<SaveJournal> journal = DecodeSaveJournal(bytes);
   if (!journal) {
-    // The save was stopped while it wrote its journal: the file itself was
-    // not touched yet, since every change waits for the journal's sync.
+    // The save was stopped while it wrote its journal, before the file was
+    // touched (every change waits for the journal's sync), or it was complete
+    // and had emptied its journal: either way the file is as it must stay.
     place.RemoveJournal();
     return RecoveryOutcome::NothingToDo;
   }
@@ -82,7 +83,7 @@ RecoveryOutcome RecoverInterruptedSave(ByteStore* store, FilePlace& place) {
   if (store == nullptr) return RecoveryOutcome::CannotWrite;
   if (!JournalFitsFile(*store, *journal)) return RecoveryOutcome::DoesNotFit;
   if (!PutBackOldBytes(*store, *journal)) return RecoveryOutcome::CannotWrite;
-  if (place.RemoveJournal() == FilePlace::JournalRemoval::NotRemoved) return RecoveryOutcome::CannotWrite;
+  if (!place.RemoveJournal()) return RecoveryOutcome::CannotWrite;
   return RecoveryOutcome::PutBack;
 }
 

@@ -75,9 +75,6 @@ std::string CWaveInfoFile::CarryOut(const InfoWritePlan& plan, const std::vector
     case SaveOutcome::PutBackLater:
       return "Cannot write the tags to this file, nor put its old bytes back now: Kestrune puts them back "
              "the next time it opens the file.";
-    case SaveOutcome::Unconfirmed:
-      return "The tags were written, but the system could not confirm that they reached the disk: save again "
-             "to be sure.";
   }
   return {};
 }

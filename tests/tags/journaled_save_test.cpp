@@ -65,9 +65,7 @@ class DyingPlace final : public FilePlace {
     return JournalClaim::Failed;
   }
   JournalRead ReadJournal(Bytes& bytes) override { return inner_.ReadJournal(bytes); }
-  JournalRemoval RemoveJournal() override {
-    return death_.Next() == Death::Fate::Whole ? inner_.RemoveJournal() : JournalRemoval::NotRemoved;
-  }
+  bool RemoveJournal() override { return death_.Next() == Death::Fate::Whole && inner_.RemoveJournal(); }
   std::string JournalName() const override { return "j"; }
 
  private:
