@@ -5,7 +5,7 @@
 // path is the folder or lies inside it are counted, so the program's output
 // and its other files are left alone. Set by the environment:
 //   FAULT_FOLDER  the folder
-//   FAULT_CALL    write (write, writev, pwrite, pwritev), truncate (ftruncate)
+//   FAULT_CALL    write (write, pwrite), truncate (ftruncate)
 //                 or sync (fsync, fdatasync); unset, every call passes
 //   FAULT_AT      N: the N-th call of that kind, counted from 1; "N+": that
 //                 call and every later one
@@ -21,7 +21,6 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
-#include <sys/uio.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -56,11 +55,6 @@ using PwriteFn = ssize_t (*)(int, const void*, size_t, off_t);
 
 WriteFn RealWrite() {
   static const WriteFn real = Next<WriteFn>("write");
-  return real;
-}
-
-PwriteFn RealPwrite() {
-  static const PwriteFn real = Next<PwriteFn>("pwrite64");
   return real;
 }
 
@@ -135,35 +129,13 @@ std::size_t TornLength(const Decision& decision, std::uint64_t offset, std::size
   _exit(137);
 }
 
-// Where a write() or writev() on fd lands.
+// Where a write() on fd lands.
 std::uint64_t CurrentOffset(int fd) {
   const int flags = fcntl(fd, F_GETFL);
   struct stat info {};
   if (flags >= 0 && (flags & O_APPEND) != 0 && fstat(fd, &info) == 0) return static_cast<std::uint64_t>(info.st_size);
   const off_t offset = lseek(fd, 0, SEEK_CUR);
   return offset < 0 ? 0 : static_cast<std::uint64_t>(offset);
-}
-
-std::size_t Total(const struct iovec* iov, int count) {
-  std::size_t total = 0;
-  for (int i = 0; i < count; ++i) total += iov[i].iov_len;
-  return total;
-}
-
-// Puts the first `keep` bytes of the vector at `offset` (or at the
-// descriptor's position when offset is negative), then dies.
-[[noreturn]] void TearVector(int fd, const struct iovec* iov, int count, std::size_t keep, off_t offset) {
-  for (int i = 0; i < count && keep > 0; ++i) {
-    const std::size_t part = std::min(keep, iov[i].iov_len);
-    if (offset < 0) {
-      RealWrite()(fd, iov[i].iov_base, part);
-    } else {
-      RealPwrite()(fd, iov[i].iov_base, part, offset);
-      offset += static_cast<off_t>(part);
-    }
-    keep -= part;
-  }
-  Die();
 }
 
 ssize_t Pwrite(const char* name, int fd, const void* bytes, size_t length, off_t offset) {
@@ -225,33 +197,6 @@ ssize_t write(int fd, const void* bytes, size_t length) {
     Die();
   }
   return RealWrite()(fd, bytes, length);
-}
-
-ssize_t writev(int fd, const struct iovec* iov, int count) {
-  using Fn = ssize_t (*)(int, const struct iovec*, int);
-  static const Fn real = Next<Fn>("writev");
-  const std::size_t total = Total(iov, count);
-  const Decision decision = Decide(kWrite, fd, CurrentOffset(fd), total);
-  if (decision.action == Action::kFail) {
-    errno = decision.error;
-    return -1;
-  }
-  if (decision.action == Action::kTear) TearVector(fd, iov, count, TornLength(decision, CurrentOffset(fd), total), -1);
-  return real(fd, iov, count);
-}
-
-ssize_t pwritev(int fd, const struct iovec* iov, int count, off_t offset) {
-  using Fn = ssize_t (*)(int, const struct iovec*, int, off_t);
-  static const Fn real = Next<Fn>("pwritev");
-  const std::size_t total = Total(iov, count);
-  const Decision decision = Decide(kWrite, fd, static_cast<std::uint64_t>(offset), total);
-  if (decision.action == Action::kFail) {
-    errno = decision.error;
-    return -1;
-  }
-  if (decision.action == Action::kTear)
-    TearVector(fd, iov, count, TornLength(decision, static_cast<std::uint64_t>(offset), total), offset);
-  return real(fd, iov, count, offset);
 }
 
 ssize_t pwrite(int fd, const void* bytes, size_t length, off_t offset) {
