@@ -139,7 +139,9 @@ void ExpectOldOrNew(World& world, const Bytes& before, const Bytes& after, const
 
 // A save killed at each of its changes, with the fatal write torn at several
 // points, is undone by the next open; so is one whose undoing is killed too.
-TEST(JournaledSave, KilledAnywhereTheNextOpenGivesTheOldFileOrTheNew) {
+// A call that fails while the program lives on is answered at once: a save
+// reported failed has put the file back and removed its journal.
+TEST(JournaledSave, KilledOrFailingAnywhereTheFileIsOldOrNew) {
   for (const Layout& layout : Layouts()) {
     World complete(layout.file);
     Death counter = Immortal();
@@ -147,15 +149,20 @@ TEST(JournaledSave, KilledAnywhereTheNextOpenGivesTheOldFileOrTheNew) {
     const Bytes after = complete.File();
     ASSERT_NE(after, layout.file) << layout.name;
     for (long k = 1; k <= counter.used; ++k) {
+      const std::string at = std::string(layout.name) + " change " + std::to_string(k);
+      World failed(layout.file);
+      Death failure{k, 2, true};
+      const int saved = SaveIn(failed, layout.edits, failure);
+      EXPECT_EQ(failed.File(), saved ? after : layout.file) << at << " failed";
+      EXPECT_FALSE(failed.place->Journal) << at << " failed";
       for (std::size_t kept : {std::size_t{0}, std::size_t{3}, std::size_t{4096}}) {
-        const std::string where = std::string(layout.name) + " killed at change " + std::to_string(k) + " keeping " + std::to_string(kept);
+        const std::string where = at + " killed keeping " + std::to_string(kept);
         World world(layout.file);
         Death death{k, kept};
         EXPECT_EQ(SaveIn(world, layout.edits, death), 0) << where;
         const World again = world.Copy();
         ExpectOldOrNew(world, layout.file, after, where);
-        // A second kill, this time while the next open undoes the save.
-        for (long j = 1; kept == 3; ++j) {
+        for (long j = 1; kept == 3; ++j) {  // a second kill, while the next open undoes the save
           World twice = again.Copy();
           CWaveInfoFile wave;
           Death second{j, kept};
@@ -168,24 +175,6 @@ TEST(JournaledSave, KilledAnywhereTheNextOpenGivesTheOldFileOrTheNew) {
         EXPECT_EQ(SaveIn(world, layout.edits, clean), 1) << where;
         EXPECT_EQ(world.File(), after) << where;
       }
-    }
-  }
-}
-
-// A call that fails while the program lives on is answered at once: a save
-// reported failed has put the file back and removed its journal.
-TEST(JournaledSave, AFailedCallLeavesTheOldFileAtOnce) {
-  for (const Layout& layout : Layouts()) {
-    World complete(layout.file);
-    Death counter = Immortal();
-    ASSERT_EQ(SaveIn(complete, layout.edits, counter), 1) << layout.name;
-    for (long k = 1; k <= counter.used; ++k) {
-      World world(layout.file);
-      Death failure{k, 2, true};
-      const int saved = SaveIn(world, layout.edits, failure);
-      const std::string where = std::string(layout.name) + " call " + std::to_string(k) + " failed";
-      EXPECT_EQ(world.File(), saved ? complete.File() : layout.file) << where;
-      EXPECT_FALSE(world.place->Journal) << where;
     }
   }
 }

@@ -108,24 +108,6 @@ TEST(WaveInfoWriter, TextsAreWrittenWholeAndByteForByte) {
   EXPECT_TRUE(TagOf(wave, "ICMT") == longComment);
 }
 
-// The file is final when the save returns: a list that shrinks leaves no
-// stray tail waiting for Close, so a program that dies then leaves a
-// well-formed file that can be saved again.
-TEST(WaveInfoWriter, ShrinkingSaveIsCompleteWithoutClose) {
-  const Bytes original = CanonicalWave(SampleBytes(10), {{"ICMT", std::string(300, 'x')}, {"INAM", "Old"}});
-  auto bytes = std::make_shared<Bytes>(original);
-  {
-    CWaveInfoFile wave;
-    wave.SetAccessMode(ReadWrite);
-    wave.OpenStore(std::make_unique<MemoryStore>(bytes), "x.wav");
-    wave.Parse();
-    wave.SetTag(fourcc::kICMT, "");
-    ASSERT_EQ(wave.WriteInfo(), 1);
-  }  // released without Close, as a crash would
-  EXPECT_TRUE(CheckRiff(*bytes).WellFormed()) << CheckRiff(*bytes).Problem;
-  EXPECT_EQ(*bytes, Saved(original, {{"ICMT", ""}}));
-}
-
 // Writers that put their INFO list before the data (or two lists in one file):
 // the list that is retired to JUNK has had its tags carried into the new one.
 TEST(WaveInfoWriter, ListsBeforeTheDataAreRetiredWithTheirTagsCarried) {
