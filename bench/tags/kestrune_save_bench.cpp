@@ -7,8 +7,6 @@
 // the floor.
 //   kestrune_save_bench [folder]     (the files are made there and removed)
 #include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -21,6 +19,7 @@
 
 #include "four_cc.h"
 #include "riff_builder.h"
+#include "bench_support.h"
 #include "wave_info_file.h"
 
 namespace {
@@ -73,21 +72,6 @@ std::string MakeSmallFile(const std::filesystem::path& folder) {
   return path;
 }
 
-// Runs a program with its output thrown away; true when it exited with 0.
-bool Run(std::vector<std::string> args) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  int status = 0;
-  return spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 double Milliseconds(const std::vector<std::string>& args, bool& ran) {
   const auto start = std::chrono::steady_clock::now();
   ran = Run(args) && ran;
@@ -98,16 +82,6 @@ double Milliseconds(const std::vector<std::string>& args, bool& ran) {
 double Median(std::vector<double> values) {
   std::sort(values.begin(), values.end());
   return values[values.size() / 2];
-}
-
-std::string Comment(const std::string& path) {
-  CWaveInfoFile wave;
-  std::string comment;
-  wave.Open(path);
-  wave.Parse();
-  wave.GetTag(fourcc::kICMT, comment);
-  wave.Close();
-  return comment;
 }
 
 struct Figures {
@@ -133,7 +107,7 @@ Figures Measure(const std::string& kestrune, const std::string& path) {
   }
   figures.Save = Median(saves);
   figures.Floor = Median(reads);
-  figures.Saved = Comment(path) == kComments[(kRuns - 1) % 2];
+  figures.Saved = StoredTag(path, fourcc::kICMT) == kComments[(kRuns - 1) % 2];
   return figures;
 }
 

@@ -3,10 +3,6 @@
 // reading that file plus `kestrune --info` on a small file, all as whole
 // processes in the same run. Target: at most 1.5 times the floor.
 //   wave_parse_bench [folder]     (the files are made there and removed)
-#include <fcntl.h>
-#include <spawn.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdio>
@@ -19,6 +15,7 @@
 #include "bench_clock.h"
 #include "four_cc.h"
 #include "riff_builder.h"
+#include "bench_support.h"
 #include "wave_info_file.h"
 
 namespace {
@@ -90,32 +87,6 @@ std::string MakeSmallFile(const std::filesystem::path& folder) {
   return path;
 }
 
-// Runs a program with its output thrown away; true when it exited with 0.
-bool Run(std::vector<std::string> args) {
-  posix_spawn_file_actions_t actions;
-  posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
-  std::vector<char*> argv;
-  for (std::string& arg : args) argv.push_back(arg.data());
-  argv.push_back(nullptr);
-  pid_t pid = 0;
-  const int spawned = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-  posix_spawn_file_actions_destroy(&actions);
-  int status = 0;
-  return spawned == 0 && waitpid(pid, &status, 0) == pid && WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
-// The title as the headless mode prints it, to check the search found the list.
-std::string PrintedName(const std::string& path) {
-  CWaveInfoFile wave;
-  std::string title;
-  wave.Open(path);
-  wave.Parse();
-  wave.GetTag(fourcc::kINAM, title);
-  wave.Close();
-  return title;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -129,7 +100,7 @@ int main(int argc, char** argv) {
     ran = Run({"cat", path}) && Run({kestrune, "--info", small}) && ran;
   });
   const double info = BestMilliseconds(7, [&] { ran = Run({kestrune, "--info", path}) && ran; });
-  const bool found = PrintedName(path) == "Benchmark";
+  const bool found = StoredTag(path, fourcc::kINAM) == "Benchmark";
   std::filesystem::remove(path);
   std::filesystem::remove(small);
 
