@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
 #include <filesystem>
 
 #include "four_cc.h"
 #include "little_endian.h"
 #include "save_journal.h"
 #include "temp_dir.h"
+#include "unprivileged.h"
 #include "wave_info_file.h"
 #include "wave_test_util.h"
 
@@ -61,6 +64,28 @@ TEST_F(DiskPlaceTest, TwoSavesOfOneFileNeverMix) {
   EXPECT_NE(wave.LastError().find("another save of this file is under way"), std::string::npos) << wave.LastError();
   EXPECT_EQ(ReadFileBytes(path), original);
   EXPECT_EQ(ReadFileBytes(journal), ToBytes("being written"));
+}
+
+// A folder that takes no new file (the user may write the file, not the
+// folder) keeps the save's journal in the user's state folder instead.
+TEST_F(DiskPlaceTest, AFolderThatTakesNoNewFileKeepsTheJournalInTheStateFolder) {
+  const std::string state = dir.File("state");
+  std::filesystem::create_directory(state);
+  ASSERT_EQ(chmod(state.c_str(), 0777) | chmod(path.c_str(), 0666) | chmod(dir.Path().c_str(), 0555), 0);
+  const bool saved = RunUnprivileged([&] {
+    setenv("XDG_STATE_HOME", state.c_str(), 1);
+    CWaveInfoFile wave;
+    OpenWithEdit(wave);
+    return wave.WriteInfo() == 1;
+  });
+  chmod(dir.Path().c_str(), 0755);
+  EXPECT_TRUE(saved);
+  CWaveInfoFile reread;
+  reread.Open(path);
+  reread.Parse();
+  EXPECT_EQ(TagOf(reread, "INAM"), "New");
+  EXPECT_TRUE(std::filesystem::is_empty(state + "/kestrune/journals"));
+  EXPECT_FALSE(std::filesystem::exists(journal));
 }
 
 // A file left half saved is put back by the tag editor's read-only open (as
