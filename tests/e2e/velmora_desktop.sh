@@ -14,6 +14,10 @@ work=$(mktemp -d)
 trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
 e2e_make_album "$work" "$kestrune" 3
 : >"$work/default.dic"
+# The playback window and the tracklist open at places of their own, away
+# from the main window, so that what is read off the main window is its own.
+mkdir -p "$work/config/Orvane"
+printf '[Settings]\nPlayX=10\nPlayY=200\nTlistX=380\nTlistY=10\n' >"$work/config/Orvane/Velmora.conf"
 mkdir "$work/other"
 : >"$work/other/default.dic"
 sox -n -r 22050 -c 1 -b 16 "$work/handed.wav" synth 1 sine 500
@@ -78,21 +82,21 @@ other=$!
 wait_for test "$(count_jukeboxes)" = 2 || e2e_fail "a start in another folder did not run"
 kill "$other"
 
-# Videos open the playback window and light the video lamp.
+# Videos open the playback window, at its stored place, and light the video
+# lamp on the main window.
+playback_shown() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$e2e_pid" 2>/dev/null); do
+    [[ $(xdotool getwindowgeometry "$w" | awk '/Position/ {print $2}') == 10,200 ]] && return 0
+  done
+  return 1
+}
+video_lamp_lit() { e2e_shot && (( $(e2e_max_green "${video_lamp[@]}") > 150 )); }
 for clip in clip.mp4 clip.mkv; do
   "${mpris[@]}" open "file://$3/$clip"
   wait_for test "$(title)" = "$clip" || e2e_fail "$clip is not the current track ('$(title)')"
-  shown=
-  for _ in $(seq 50); do
-    for w in $(xdotool search --onlyvisible --pid "$e2e_pid" 2>/dev/null); do
-      [[ $w != "$e2e_main" && $(e2e_size_of "$w") != 266x114 ]] && shown=$w
-    done
-    [[ -n $shown ]] && break
-    sleep 0.1
-  done
-  [[ -n $shown ]] || e2e_fail "no playback window for $clip"
-  e2e_shot
-  (( $(e2e_max_green "${video_lamp[@]}") > 150 )) || e2e_fail "the video lamp is not lit for $clip"
+  wait_for playback_shown || e2e_fail "no playback window for $clip"
+  wait_for video_lamp_lit || e2e_fail "the video lamp is not lit for $clip"
 done
 
 gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2 \
