@@ -10,7 +10,7 @@ MemoryStore::MemoryStore(std::shared_ptr<std::vector<std::uint8_t>> bytes, bool 
 std::uint64_t MemoryStore::Size() const { return bytes_->size(); }
 
 std::size_t MemoryStore::ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) {
-  if (offset >= bytes_->size()) return 0;
+  if (offset >= bytes_->size() || out.empty()) return 0;
   const std::size_t count =
       std::min<std::uint64_t>(out.size(), bytes_->size() - offset);
   std::memcpy(out.data(), bytes_->data() + offset, count);

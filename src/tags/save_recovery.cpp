@@ -38,7 +38,7 @@ bool JournalFitsFile(ByteSource& file, const SaveJournal& journal) {
   if (length < std::min(journal.OldLength, journal.NewLength) || length > std::max(journal.OldLength, journal.NewLength))
     return false;
   for (const JournalRange& range : journal.Ranges) {
-    if (range.Offset >= length) continue;
+    if (range.Offset >= length || range.OldBytes.empty()) continue;
     std::vector<std::uint8_t> now(static_cast<std::size_t>(std::min<std::uint64_t>(range.OldBytes.size(), length - range.Offset)));
     if (file.ReadAt(range.Offset, now) != now.size()) return false;
     for (std::size_t i = 0; i < now.size(); ++i) {
