@@ -2,6 +2,7 @@
 
 #include "four_cc.h"
 #include "journaled_save.h"
+#include "little_endian.h"
 #include "riff_builder.h"
 #include "save_journal.h"
 #include "save_recovery.h"
@@ -220,25 +221,31 @@ TEST(JournaledSave, AnySubsetOfUnsyncedWritesIsPutBack) {
 // The open leaves a file alone when its journal describes other bytes, and
 // says so; a journal cut short is dropped, since the file was not touched.
 // A journal that no save of this file could have written (one that would
-// empty the file, or lengthen it with bytes it does not hold) is not applied.
+// empty the file, or lengthen it with bytes it does not hold), or that would
+// cut off bytes another program has added since, is not applied.
 TEST(JournaledSave, ForeignOrTornJournalsAreTold) {
   const Bytes file = CanonicalWave(SampleBytes(20), {{"INAM", "Mine"}});
-  const SaveJournal foreign[] = {
-      {file.size(), file.size(), {{4, ToBytes("abcd"), ToBytes("efgh")}}},
-      {0, file.size(), {}},
-      {file.size() + 100, file.size(), {{4, Bytes(4, 0), Bytes(4, 0)}}},
+  Bytes appended = file;
+  appended.insert(appended.end(), 6, 'x');
+  const Bytes size(file.begin() + 4, file.begin() + 8);
+  const std::pair<SaveJournal, Bytes> foreign[] = {
+      {{file.size(), file.size(), {{4, ToBytes("abcd"), ToBytes("efgh")}}}, file},
+      {{0, file.size(), {}}, file},
+      {{file.size() + 100, file.size(), {{4, Bytes(4, 0), Bytes(4, 0)}}}, file},
+      {{file.size(), file.size(), {{4, size, Le32Bytes(7)}}}, appended},
   };
-  World world(file);
   CWaveInfoFile wave;
   Death clean = Immortal();
-  for (const SaveJournal& journal : foreign) {
+  for (const auto& [journal, bytes] : foreign) {
+    World world(bytes);
     world.place->Journal = EncodeSaveJournal(journal);
     EXPECT_EQ(OpenIn(world, wave, clean), 0);
     EXPECT_NE(wave.LastError().find("x.wav"), std::string::npos) << wave.LastError();
     EXPECT_NE(wave.LastError().find("delete j"), std::string::npos) << wave.LastError();
-    EXPECT_EQ(world.File(), file);
+    EXPECT_EQ(world.File(), bytes);
     EXPECT_TRUE(world.place->Journal);
   }
+  World world(file);
 
   Bytes torn = EncodeSaveJournal({file.size(), file.size() + 8, {{4, Bytes(4, 0), Bytes(4, 1)}}});
   torn.pop_back();
