@@ -242,6 +242,7 @@ class CMainDlg : public QWidget,
   QAction* AddMenuCommand(QMenu* menu, int id, const char* text);
   void AddZoomMenu();
   void OfferZoomsThatFit();
+  bool ZoomFits(int zoom);
   void CheckCurrentZoom();
 
   // Texts of the displays and tips (main_dlg_displays.cpp).
@@ -299,6 +300,9 @@ class CMainDlg : public QWidget,
   QImage m_zoomedBackground;
   QImage m_zoomedBackgroundRolled;
   int m_nZoom = kMinZoom;
+  // The zoom the user chose. The window shows the largest zoom up to it that
+  // fits its screen, and the choice is kept for a larger screen.
+  int m_nChosenZoom = kMinZoom;
   SkinZoom m_skinZoom;
   PixelBuffer m_bmpCaptionActive;
   PixelBuffer m_bmpCaptionInactive;

@@ -106,7 +106,8 @@ void CMainDlg::OnCommand(int id) {
     case ID_MENU_ZOOM_1:
     case ID_MENU_ZOOM_2:
     case ID_MENU_ZOOM_3:
-      SetZoom(kMinZoom + id - ID_MENU_ZOOM_1);
+      m_nChosenZoom = kMinZoom + id - ID_MENU_ZOOM_1;
+      SetZoom(m_nChosenZoom);
       break;
     case ID_MENU_ABOUT:
     case IDC_ABOUT:

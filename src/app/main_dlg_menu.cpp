@@ -43,14 +43,18 @@ QAction* CMainDlg::AddMenuCommand(QMenu* menu, int id, const char* text) {
   return action;
 }
 
-// A zoom at which the whole window would not fit on its screen is not
-// offered; 1x always is, and the current zoom stays checked either way.
-void CMainDlg::OfferZoomsThatFit() {
+// True when the whole window fits its screen at the zoom; 1x always does.
+bool CMainDlg::ZoomFits(int zoom) {
   const QSize room = screen()->availableGeometry().size();
+  const QSize size = SkinZoom(zoom, devicePixelRatioF()).Cover(QRect(0, 0, kMainWidth, kMainHeight)).size();
+  return zoom == kMinZoom || (size.width() <= room.width() && size.height() <= room.height());
+}
+
+// A zoom at which the whole window would not fit on its screen is not
+// offered; the current zoom stays checked either way.
+void CMainDlg::OfferZoomsThatFit() {
   for (QAction* action : m_zoomActions->actions()) {
-    const int zoom = kMinZoom + action->data().toInt() - ID_MENU_ZOOM_1;
-    const QSize size = SkinZoom(zoom, devicePixelRatioF()).Cover(QRect(0, 0, kMainWidth, kMainHeight)).size();
-    action->setEnabled(zoom == kMinZoom || (size.width() <= room.width() && size.height() <= room.height()));
+    action->setEnabled(ZoomFits(kMinZoom + action->data().toInt() - ID_MENU_ZOOM_1));
   }
 }
 

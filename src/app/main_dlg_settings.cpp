@@ -41,7 +41,11 @@ void CMainDlg::ApplySettings(const SettingsValues& values) {
   SetLit(IDC_RANDOM, values.nOptionRandom != 0);
   SetLit(IDC_LOOP, values.nOptionLoop != 0);
   SetLit(IDC_CONTINUOUS, values.nOptionContinuous != 0);
-  SetZoom(values.nZoom);
+  // A zoom stored on a larger screen would put Exit out of reach here.
+  m_nChosenZoom = SkinZoom(values.nZoom, 1).Zoom();
+  int zoom = m_nChosenZoom;
+  while (!ZoomFits(zoom)) --zoom;
+  SetZoom(zoom);
   m_ptMain = Reachable(values.nMainX, values.nMainY, size());
   m_ptVideo = Reachable(values.nPlayX, values.nPlayY, QSize(MciWindow::kInitialWidth, 1));
   // The dictionary editor's size is known only once it opens; it checks its
@@ -66,7 +70,7 @@ SettingsValues CMainDlg::GatherSettings() const {
   values.nOptionContinuous = IsLit(IDC_CONTINUOUS) ? 1 : 0;
   values.nMainX = m_ptMain.x();
   values.nMainY = m_ptMain.y();
-  values.nZoom = m_nZoom;
+  values.nZoom = m_nChosenZoom;
   values.nPlayX = m_ptVideo.x();
   values.nPlayY = m_ptVideo.y();
   const QPoint dictionary = m_dictionaryDlg.GetWindowPos();

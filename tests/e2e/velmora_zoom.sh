@@ -4,8 +4,9 @@
 # window is 532 x 228 and every skin pixel is a 2 x 2 block of its colour at 1x,
 # the lit Stop glyph among them. On a screen scaled by 1.5 the same zoom makes
 # whole 3 x 3 blocks, never a resampled picture, and Exit still answers at its
-# place. The track display's text, drawn anew at each size, is left out of the
-# comparisons.
+# place. On a 640 x 480 screen, where 3x does not fit, a stored 3x shows the
+# window whole at 2x and stays stored. The track display's text, drawn anew at
+# each size, is left out of the comparisons.
 #   velmora_zoom.sh PATH_TO_VELMORA
 set -euo pipefail
 for tool in Xvfb xdotool xprop openbox import convert compare; do
@@ -81,5 +82,21 @@ e2e_wait_for_launched_exit
 echo PASS
 SESSION
 
-VIRTUAL_SCREEN=1024x768x24 bash "$(dirname "$0")/virtual_screen.sh" \
-  bash "$work/session.sh" "$velmora" "$work" "$(realpath "$(dirname "$0")")/e2e_lib.sh"
+cat >"$work/small.sh" <<'SESSION'
+set -euo pipefail
+velmora=$1
+source "$3"
+e2e_enter_folder "$2"
+e2e_start_openbox
+e2e_launch_main "$velmora" "$work/velmora.err" 532x228
+(( cx >= 1 && cy >= 1 && cx + 531 <= 640 && cy + 227 <= 480 )) || fail "the window at $cx,$cy is not whole on the screen"
+xdotool mousemove $((cx - 1 + 254 * 2 + 1)) $((cy - 1 + 11 * 2 + 1)) click 1  # Exit
+e2e_wait_for_launched_exit
+grep -qx 'Zoom=3' "$work/config/Orvane/Velmora.conf" || fail "the stored 3x was not kept"
+echo PASS
+SESSION
+
+lib=$(realpath "$(dirname "$0")")/e2e_lib.sh
+VIRTUAL_SCREEN=1024x768x24 bash "$(dirname "$0")/virtual_screen.sh" bash "$work/session.sh" "$velmora" "$work" "$lib"
+sed -i 's/^Zoom=.*/Zoom=3/' "$work/config/Orvane/Velmora.conf"
+bash "$(dirname "$0")/virtual_screen.sh" bash "$work/small.sh" "$velmora" "$work" "$lib"
