@@ -1,6 +1,6 @@
 // The jukebox as a process against floors run in the same session:
 //   start-up to the first painted main window, against a minimal Qt program
-//   showing one 266 x 114 window (target ratio <= 1.5);
+//   showing one 266 x 114 window with a line of text (target ratio <= 1.5);
 //   peak resident memory idle with an empty album, against a minimal Qt
 //   program holding one QMediaPlayer (target <= 1.5);
 //   CPU time playing a WAVE file to its end, against GStreamer's own player
