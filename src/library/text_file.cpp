@@ -134,7 +134,7 @@ bool AtomicFileWriter::CommitReplace() {
   const int fd = ::fileno(m_file);
   bool written = !m_bFailed && std::fflush(m_file) == 0;
   written = written && (!m_bKeepMode || ::fchmod(fd, static_cast<mode_t>(m_oldMode)) == 0);
-  written = written && ::fsync(fd) == 0;
+  written = written && durable::SyncDescriptor(fd);
   written = (std::fclose(m_file) == 0) && written;
   m_file = nullptr;
   written = written && ::rename(m_tempPath.c_str(), m_targetPath.c_str()) == 0;

@@ -86,14 +86,6 @@ bool ReadAll(int fd, std::vector<std::uint8_t>& bytes) {
   }
 }
 
-bool SyncDescriptor(int fd) {
-  int result;
-  do {
-    result = ::fsync(fd);
-  } while (result != 0 && errno == EINTR);
-  return result == 0;
-}
-
 bool SameFile(const struct stat& a, const struct stat& b) { return a.st_dev == b.st_dev && a.st_ino == b.st_ino; }
 
 // A place a journal may stand.
@@ -175,7 +167,7 @@ class DiskPlace final : public FilePlace {
   bool RemoveJournal() override {
     const JournalSpot& spot = spots_[active_];
     if (journalFd_ >= 0) {
-      const bool emptied = ::ftruncate(journalFd_, 0) == 0 && SyncDescriptor(journalFd_);
+      const bool emptied = ::ftruncate(journalFd_, 0) == 0 && durable::SyncDescriptor(journalFd_);
       ::close(journalFd_);
       journalFd_ = -1;
       if (!emptied) return false;
@@ -210,7 +202,7 @@ class DiskPlace final : public FilePlace {
     } while (fd < 0 && errno == EINTR);
     if (fd < 0) return errno == EEXIST ? JournalClaim::Taken : JournalClaim::Failed;
     active_ = spot;
-    if (WriteAll(fd, bytes) && SyncDescriptor(fd) && durable::SyncFolder(spots_[spot].Folder)) {
+    if (WriteAll(fd, bytes) && durable::SyncDescriptor(fd) && durable::SyncFolder(spots_[spot].Folder)) {
       journalFd_ = fd;
       return JournalClaim::Created;
     }

@@ -84,16 +84,20 @@ int CreateTemporaryBeside(const std::string& target, unsigned mode, std::string&
 // cut it short.
 bool FolderRefusesNewFiles(int error) { return error == EACCES || error == EPERM || error == EROFS; }
 
+bool SyncDescriptor(int fd) {
+  int result;
+  do {
+    result = ::fsync(fd);
+  } while (result != 0 && errno == EINTR);
+  return result == 0;
+}
+
 // File systems that cannot sync a folder say EINVAL; they keep no separate
 // folder state to lose.
 bool SyncFolder(const std::string& folder) {
   const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (fd < 0) return false;
-  int result;
-  do {
-    result = ::fsync(fd);
-  } while (result != 0 && errno == EINTR);
-  const bool synced = result == 0 || errno == EINVAL;
+  const bool synced = SyncDescriptor(fd) || errno == EINVAL;
   return (::close(fd) == 0) && synced;
 }
 
@@ -116,7 +120,7 @@ bool OverwriteWhole(int fd, std::string_view bytes) {
   }
   // The length is cut after the write, so a failure before it leaves the new
   // text followed by old bytes rather than an empty file.
-  return ::ftruncate(fd, length) == 0 && ::fsync(fd) == 0;
+  return ::ftruncate(fd, length) == 0 && SyncDescriptor(fd);
 }
 
 }  // namespace durable

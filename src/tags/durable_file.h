@@ -27,6 +27,9 @@ int CreateTemporaryBeside(const std::string& target, unsigned mode, std::string&
 // may still be writable.
 bool FolderRefusesNewFiles(int error);
 
+// Puts the open file's data on the device; an interrupted call is retried.
+bool SyncDescriptor(int fd);
+
 // Makes the names in folder (a rename just done) survive a power cut.
 bool SyncFolder(const std::string& folder);
 

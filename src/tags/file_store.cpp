@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include "byte_stream.h"
+#include "durable_file.h"
 
 namespace {
 
@@ -81,11 +82,7 @@ bool FileStore::Truncate(std::uint64_t length) {
 bool FileStore::Flush() {
   if (fd_ < 0) return false;
   if (!writable_) return true;
-  int result;
-  do {
-    result = ::fsync(fd_);
-  } while (result != 0 && errno == EINTR);
-  return result == 0;
+  return durable::SyncDescriptor(fd_);
 }
 
 // Linux releases the descriptor even when close reports EINTR, so it is never
