@@ -106,7 +106,9 @@ SettingsValues ReadSettings(ProfileStore& store) {
     values.colors[i] = ColorTriple::FromColorRef(static_cast<std::uint32_t>(stored));
   }
   for (std::size_t i = 0; i < kTagFlagNames.size(); ++i) {
-    values.tagFlags[i] = store.GetProfileInt(kSettingsSection, kTagFlagNames[i], 0);
+    // A hand-edited 2 means shown, as a play mode's does; the tag choices'
+    // boxes know only 0 and 1.
+    values.tagFlags[i] = store.GetProfileInt(kSettingsSection, kTagFlagNames[i], 0) != 0 ? 1 : 0;
   }
   values.nZoom = store.GetProfileInt(kSettingsSection, kZoom.name, kZoom.defaultValue);
   if (values.nZoom < kMinZoom || values.nZoom > kMaxZoom) {

@@ -17,7 +17,7 @@ TEST(SettingsTableTest, StoredPlayColourIsRedWithTopByteIgnored) {
   EXPECT_EQ(values.colors[24], (ColorTriple{0x78, 0x56, 0x34}));
 }
 
-TEST(SettingsTableTest, TextWhereANumberBelongsReadsTheDefault) {
+TEST(SettingsTableTest, HandEditedValuesReadAsMeant) {
   MemoryProfileStore store;
   const std::vector<std::pair<const char*, const char*>> planted = {
       {"OptionContinuous", "yes"}, {"TlistsizeX", "12px"}, {"clrPlay", "0x0000FF"}, {"MainX", ""},
@@ -26,7 +26,12 @@ TEST(SettingsTableTest, TextWhereANumberBelongsReadsTheDefault) {
   };
   for (const auto& [name, text] : planted) store.WriteText(kSettingsSection, name, text);
   store.WriteText(kSettingsSection, "TagsX", " -1200 ");  // a screen left of the primary one
+  // Any number but 0 shows a tag, as any but 0 lights a play mode.
+  store.WriteText(kSettingsSection, "tagINAM", "2");
+  store.WriteText(kSettingsSection, "tagIART", "-1");
+  store.WriteText(kSettingsSection, "tagIGNR", "0");
   const SettingsValues values = ReadSettings(store);
+  EXPECT_EQ(values.tagFlags[0] * 100 + values.tagFlags[1] * 10 + values.tagFlags[2], 110);
   EXPECT_EQ(values.nOptionContinuous, 1);
   EXPECT_EQ(values.nTlistSizeX, 250);
   EXPECT_EQ(values.colors[12], (ColorTriple{0, 255, 0}));
