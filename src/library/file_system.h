@@ -26,8 +26,9 @@ bool Exists(const std::string& path);
 bool IsFolder(const std::string& path);
 // Fills id for a folder; false when path cannot be examined.
 bool GetFolderIdentity(const std::string& path, FolderIdentity& id);
-// The names in a folder in the order the system lists them, hidden ones and
-// "." and ".." included; false when the folder cannot be listed.
+// The names in a folder in name order (letters without case, then bytes),
+// hidden ones and "." and ".." included; false when the folder cannot be
+// listed.
 bool ListFolder(const std::string& path, std::vector<std::string>& names);
 
 }  // namespace fsys

@@ -49,26 +49,48 @@ TrackCollection::TrackCollection(TracklistController& controller, PlatformHooks 
 }
 
 int TrackCollection::OnDropFiles(const DropList& drop) {
-  if (m_nDropGate == 0) return 0;
-  if (!IsAlbumRead()) {
+  if (m_nDropGate == 0 || !IsAlbumRead()) {
     HoldDrop(drop);
     return 0;
   }
   WaitCursorGuard wait(m_hooks);
   m_nDropGate = 0;
   SetScanning(true);
+  AddDropped(drop);
+  AddDropsHeldDuringScan();
+  SetScanning(false);
+  if (m_bDropAbandoned) {
+    m_heldDrops.clear();
+  } else {
+    ReportLeftOut();
+    SaveAlbum();
+  }
+  m_bDropAbandoned = false;
+  m_nDropGate = 1;
+  return 1;
+}
+
+void TrackCollection::AbandonDrop() {
+  if (m_nDropGate == 0) m_bDropAbandoned = true;
+}
+
+void TrackCollection::AddDropped(const DropList& drop) {
   for (const std::string& name : drop) {
+    if (m_bDropAbandoned) return;
     if (fsys::IsFolder(name)) {
       ScanFolder(name);
     } else {
       AddPath(name);
     }
   }
-  SetScanning(false);
-  ReportLeftOut();
-  SaveAlbum();
-  m_nDropGate = 1;
-  return 1;
+}
+
+// Files handed over by a later start or the media controls, or dropped by
+// the user, while a folder was scanned: they follow it.
+void TrackCollection::AddDropsHeldDuringScan() {
+  while (!m_heldDrops.empty() && !m_bDropAbandoned) {
+    for (const DropList& held : TakeHeldDrops()) AddDropped(held);
+  }
 }
 
 void TrackCollection::AddPath(const std::string& path) {
@@ -98,6 +120,7 @@ int TrackCollection::ScanFolder(const std::string& folder) {
   ++m_nScanDepth;
   for (std::size_t i = 0; i < names.size(); ++i) {
     if (i > 0) m_hooks.Pump();
+    if (m_bDropAbandoned) break;
     AddPath(JoinPath(folder, names[i]));
   }
   if (--m_nScanDepth == 0) m_enteredFolders.clear();

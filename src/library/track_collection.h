@@ -22,10 +22,16 @@ class TrackCollection : public AlbumStore {
                   std::string albumPath = kAlbumFileName);
 
   // Handles a drop on the tracklist window and saves the album afterwards; 1
-  // when handled. Refused (0) while another drop is handled further down the
-  // call stack. Until the album file has been read, the drop is held (0) for
-  // TakeHeldDrops: added before or amid the load, it would be lost to it.
+  // when handled. A drop that arrives while another is scanned further down
+  // the call stack is held (0) and handled by that one once its own files
+  // are in, in the order the drops came. Until the album file has been read,
+  // the drop is held (0) for TakeHeldDrops: added before or amid the load,
+  // it would be lost to it.
   int OnDropFiles(const DropList& drop);
+  // The program is ending: the drop being scanned stops at its next file,
+  // adds nothing more and saves nothing, and the drops held behind it are
+  // forgotten. Does nothing when no drop is being scanned.
+  void AbandonDrop();
   // Adds one file as a track, or every file below a folder. "." and "..",
   // and paths already in the album (exact bytes), add nothing; a path with a
   // line break is left out and reported at the end of the drop or load.
@@ -56,6 +62,8 @@ class TrackCollection : public AlbumStore {
   std::int32_t m_nDropGate = 1;  // 1: a drop may be handled; 0: one is being handled
 
  private:
+  void AddDropped(const DropList& drop);
+  void AddDropsHeldDuringScan();
   MediaEntry BuildEntryOf(const std::string& path, bool exists);
   void ReadWaveTags(MediaEntry& entry);
   void ReadId3Tags(MediaEntry& entry, const std::string& name);
@@ -63,6 +71,7 @@ class TrackCollection : public AlbumStore {
   CWaveInfoFile m_wave;
   CId3v1File m_id3;
   int m_nScanDepth = 0;
+  bool m_bDropAbandoned = false;
   std::set<fsys::FolderIdentity> m_enteredFolders;  // during the outermost scan
   std::vector<DropList> m_heldDrops;
 };

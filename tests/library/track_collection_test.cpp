@@ -110,27 +110,54 @@ class TrackCollectionTest : public testing::Test {
                          RecordingHooks(&messages, &onPump), dir.File("default.alb")};
 };
 
-// A dropped folder is taken whole in listing order and saved; a drop while
-// it is scanned changes nothing.
-TEST_F(TrackCollectionTest, ADroppedFolderIsTakenInListingOrderAndADropDuringItsScanIsRefused) {
-  for (const char* name : {"drop/a.wav", "drop/b.txt", "drop/.hidden", "drop/sub/c.mp3", "late"}) dir.Write(name, "");
-  std::vector<std::string> names, expected;
-  fsys::ListFolder(dir.File("drop"), names);
-  for (const auto& name : names) {
-    if (name != "." && name != "..") expected.push_back(dir.File("drop/" + (name == "sub" ? "sub/c.mp3" : name)));
+// A dropped folder is taken whole in name order, letters without case and
+// sub-folders where their names fall, and saved; drops that arrive during
+// its scan follow it in the order they came.
+TEST_F(TrackCollectionTest, ADroppedFolderIsTakenInNameOrderAndDropsDuringItsScanFollowIt) {
+  for (const char* name : {"drop/c.wav", "drop/b.wav", "drop/B.wav", "drop/a2.wav", "drop/A.wav", "drop/.hidden",
+                           "drop/Sub/z.mp3", "drop/sub2.wav", "late1", "late2"}) {
+    dir.Write(name, "");
+  }
+  std::vector<std::string> expected;
+  for (const char* name : {"drop/.hidden", "drop/A.wav", "drop/a2.wav", "drop/B.wav", "drop/b.wav", "drop/c.wav",
+                           "drop/Sub/z.mp3", "drop/sub2.wav", "late1", "late2"}) {
+    expected.push_back(dir.File(name));
   }
   FakeListView view;
   tracks.AttachView(&view);
-  int nested = -1;
-  onPump = [&] { nested = tracks.OnDropFiles({dir.File("late")}); };
+  std::vector<int> nested;
+  onPump = [&] {
+    if (nested.empty()) nested = {tracks.OnDropFiles({dir.File("late1")}), tracks.OnDropFiles({dir.File("late2")})};
+  };
   EXPECT_EQ(tracks.OnDropFiles({dir.File("drop")}), 1);
-  EXPECT_EQ(nested, 0);
+  EXPECT_EQ(nested, (std::vector<int>{0, 0}));
   EXPECT_EQ(Files(), expected);
-  EXPECT_EQ(view.items.size(), 4u);
+  EXPECT_EQ(view.items.size(), expected.size());
   EXPECT_EQ(controller.scanning, (std::vector<bool>{true, false}));
   EXPECT_EQ(SavedText(dir.File("default.alb")), Lines(expected));
+}
+
+// Exit during a scan: the scan stops at once, and neither it nor the drops
+// held behind it change the album Exit saved.
+TEST_F(TrackCollectionTest, AnAbandonedScanStopsAddsNothingMoreAndSavesNothing) {
+  for (int n = 0; n < 5; ++n) dir.Write("drop/" + std::to_string(n) + ".wav", "");
+  dir.Write("late", "");
+  onPump = [&] {
+    if (Files().size() == 1) tracks.OnDropFiles({dir.File("late")});
+    if (Files().size() == 2) {
+      tracks.SaveAlbum();
+      tracks.AbandonDrop();
+    }
+  };
+  EXPECT_EQ(tracks.OnDropFiles({dir.File("drop")}), 1);
+  const std::vector<std::string> saved = {dir.File("drop/0.wav"), dir.File("drop/1.wav")};
+  EXPECT_EQ(Files(), saved);
+  EXPECT_EQ(SavedText(dir.File("default.alb")), Lines(saved));
+  // The next drop is handled as any other, without the forgotten one.
   onPump = nullptr;
-  EXPECT_EQ(tracks.OnDropFiles({dir.File("late")}), 1);  // the gate opens again
+  EXPECT_EQ(tracks.OnDropFiles({dir.File("drop/4.wav")}), 1);
+  EXPECT_EQ(Files().back(), dir.File("drop/4.wav"));
+  EXPECT_EQ(Files().size(), 3u);
 }
 
 // The album file keeps one path per line; a path with a line break in it
