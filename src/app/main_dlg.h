@@ -91,7 +91,7 @@ class CMainDlg : public QWidget,
   // A skin button's command, or a menu command (main_dlg_commands.cpp).
   void OnCommand(int id);
   // Paths dropped on the main window: they go to the tracklist window, which
-  // opens for them; ignored while it is open.
+  // opens for them, or to the one already open.
   void OnDropFiles(const DropList& drop);
 
   // Playback (main_dlg_playback.cpp).

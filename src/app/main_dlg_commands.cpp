@@ -135,16 +135,21 @@ void CMainDlg::OpenDictionary() {
 }
 
 void CMainDlg::OnDropFiles(const DropList& drop) {
-  // The open tracklist window takes drops itself; one dropped here then is
-  // not meant for it. A drop during the album load is held by the tracklist
-  // and handled after the load.
-  if (drop.empty() || m_tracklistDlg.WindowExists()) {
+  if (drop.empty()) {
     return;
   }
   // Before the album is read, a drop would be saved over the album file;
-  // it waits for the load like one that arrives during it.
+  // it waits for the load like one that arrives during it, and is handled
+  // after the load whether the tracklist window is open then or not.
   if (!m_bAlbumLoaded) {
     m_tracklistDlg.HoldDrop(drop);
+    return;
+  }
+  // The drag source has already been told the files were taken: with the
+  // tracklist window open they go to it as if dropped on it, else it opens
+  // for them.
+  if (m_tracklistDlg.WindowExists()) {
+    m_tracklistDlg.OnDropFiles(drop);
     return;
   }
   OpenTracklist(drop);

@@ -1,6 +1,9 @@
+#include <QDropEvent>
 #include <QLineEdit>
 #include <QListView>
 #include <QMetaObject>
+#include <QMimeData>
+#include <QUrl>
 #include <algorithm>
 #include <QSignalSpy>
 #include <QTest>
@@ -143,6 +146,35 @@ TEST_F(StartupTest, ADropDuringTheLoadIsAddedAfterItWithoutLosingALine) {
   EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 3);
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + third + "\n");
   EXPECT_TRUE(m_dlg->TracklistDlg().WindowExists());
+}
+
+// A drop the main window accepted while the tracklist window is open must
+// not be lost: it goes to the tracklist, held until the album is read.
+TEST_F(StartupTest, ADropOnTheMainWindowGoesToTheOpenTracklist) {
+  const auto dropOnMainWindow = [this](const std::vector<std::string>& paths) {
+    QMimeData data;
+    QList<QUrl> urls;
+    for (const std::string& path : paths) urls.push_back(QUrl::fromLocalFile(QString::fromStdString(path)));
+    data.setUrls(urls);
+    QDragEnterEvent enter(QPoint(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_dlg.get(), &enter);
+    QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(m_dlg.get(), &drop);
+    ASSERT_TRUE(drop.isAccepted());
+  };
+  Start();
+  m_dlg->OnCommand(IDC_TRACKLIST);
+  const std::string early = m_dir.Write("early.ogg", std::string("x"));
+  dropOnMainWindow({early});
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum);
+  m_dlg->OnTimer(IDT_LOADALBUM);
+  const std::string b = m_dir.Write("b.ogg", std::string("x")), a = m_dir.Write("a.ogg", std::string("x"));
+  dropOnMainWindow({b, a});
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + early + "\n" + b + "\n" + a + "\n");
+  const QAbstractItemModel& list = *m_dlg->TracklistDlg().Window()->List().model();
+  std::vector<std::string> shown;
+  for (int i = 0; i < list.rowCount(); ++i) shown.push_back(list.index(i, 0).data().toString().toStdString());
+  EXPECT_EQ(shown, (std::vector<std::string>{"one.ogg", "two.ogg", "early.ogg", "b.ogg", "a.ogg"}));
 }
 
 // The tracklist works in the moment between the window showing and the album
