@@ -1,5 +1,6 @@
 #include "text_list_model.h"
 
+#include <iterator>
 #include <utility>
 
 namespace {
@@ -43,6 +44,14 @@ void CTextListModel::SetTexts(std::vector<QString> texts) {
 }
 
 void CTextListModel::Append(const QString& text) { Insert(rowCount(), text); }
+
+void CTextListModel::AppendTexts(std::vector<QString> texts) {
+  if (texts.empty()) return;
+  const int first = rowCount();
+  beginInsertRows(QModelIndex(), first, first + static_cast<int>(texts.size()) - 1);
+  m_texts.insert(m_texts.end(), std::make_move_iterator(texts.begin()), std::make_move_iterator(texts.end()));
+  endInsertRows();
+}
 
 void CTextListModel::Insert(int row, const QString& text) {
   beginInsertRows(QModelIndex(), row, row);

@@ -21,6 +21,9 @@ class CTextListModel : public QAbstractListModel {
   // Replaces every line.
   void SetTexts(std::vector<QString> texts);
   void Append(const QString& text);
+  // Adds the lines after the last one as a single insertion, which the view
+  // lays out and paints once however many lines there are.
+  void AppendTexts(std::vector<QString> texts);
   void Insert(int row, const QString& text);
   void Remove(int row);
   // Removes the rows at the given indexes (ascending, each once).

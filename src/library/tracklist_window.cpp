@@ -159,7 +159,8 @@ QLabel* CTracklistWindow::Field(int id) const {
   return found == m_controls.end() ? nullptr : qobject_cast<QLabel*>(found->second);
 }
 
-void CTracklistWindow::AppendItem(const std::string& text) { m_items.Append(ScreenText(text)); }
+// A drop or a load adds its tracks one by one while dispatching events.
+void CTracklistWindow::AppendItem(const std::string& text) { m_items.AppendBatched(ScreenText(text)); }
 
 void CTracklistWindow::InsertItem(int index, const std::string& text) { m_items.Insert(index, ScreenText(text)); }
 
@@ -176,6 +177,11 @@ void CTracklistWindow::RemoveItems(const std::vector<int>& ascending) { m_items.
 void CTracklistWindow::ReorderItems(const std::vector<int>& order) { m_items.Reorder(order); }
 
 int CTracklistWindow::CaretIndex() const { return m_items.CaretRow(); }
+
+QListView& CTracklistWindow::List() const {
+  m_items.ShowBatched();
+  return *m_pList;
+}
 
 void CTracklistWindow::ShowTrackInfo() {
   const int caret = CaretIndex();

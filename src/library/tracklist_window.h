@@ -20,7 +20,9 @@ class QPushButton;
 //
 // As the album's view it keeps list line i showing track i. Selection
 // changes made by the program do not refresh the info fields; those made by
-// the user do.
+// the user do. Appended lines reach the screen in batches during a scan (see
+// ProgramEditedList::AppendBatched); every other operation here, List()
+// included, sees them all.
 class CTracklistWindow : public QDialog, public TrackListView {
   Q_OBJECT
 
@@ -46,7 +48,7 @@ class CTracklistWindow : public QDialog, public TrackListView {
   // The caret line, or -1 for an empty list.
   int CaretIndex() const;
 
-  QListView& List() const { return *m_pList; }
+  QListView& List() const;
   QMenu& SortMenu() const { return *m_pSortMenu; }
   QLabel* Field(int id) const;
 

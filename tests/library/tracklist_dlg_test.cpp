@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <QAbstractItemModel>
 #include <QListView>
 #include <QMimeData>
@@ -187,6 +189,35 @@ TEST_F(TracklistDlgTest, DroppedFilesAreListedAndSaved) {
   EXPECT_EQ(ListTexts().back(), "dropped.txt");
   EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
   EXPECT_EQ(m_dlg.GetTrackCount(), 3);
+}
+
+// A scan hands its lines to the open list in batches. What the window is
+// told or asked midway, with lines still held back, concerns every track
+// added so far, and once the drop has ended the list shows every track in
+// album order.
+TEST_F(TracklistDlgTest, HeldBackLinesNeverPutTheListOutOfStepWithTheAlbum) {
+  for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}) m_dir.Write(std::string("drop/") + name, "x");
+  m_dlg.OpenWindow();
+  bool deleted = false;
+  // Waits for the scan's third track, then the user deletes the second line.
+  std::function<void()> midway = [&] {
+    if (m_dlg.GetTrackCount() < 3) {
+      QMetaObject::invokeMethod(&m_dlg, midway, Qt::QueuedConnection);
+      return;
+    }
+    m_dlg.Window()->SetItemSelected(1, true);
+    EXPECT_EQ(Selected(), std::vector<int>{1});
+    QTest::keyClick(&List(), Qt::Key_Delete);
+    EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "c.txt"}));
+    EXPECT_EQ(ListTexts(), Names());
+    deleted = true;
+  };
+  QMetaObject::invokeMethod(&m_dlg, midway, Qt::QueuedConnection);
+  m_dlg.OnDropFiles({m_dir.File("drop")});
+  ASSERT_TRUE(deleted);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "c.txt", "d.txt", "e.txt"}));
+  EXPECT_EQ(ListTexts(), Names());
+  EXPECT_EQ(Selected(), std::vector<int>{1});
 }
 
 TEST_F(TracklistDlgTest, ClosingTheWindowDuringAScanLosesNoTrack) {
