@@ -228,6 +228,14 @@ class CMainDlg : public QWidget,
   PlayModes CurrentModes() const;
   void ShowTrackLamps(const MediaEntry& track);
   void OnSeekTimer();
+  bool OpenSelectedTrack();
+  void PlayOnPastUnplayable();
+  void OnMediumFailed() override;
+  // An open waits for its medium and for its message box; another open can
+  // come in meanwhile (the desktop's media controls): it is counted, and it
+  // is known to be nested.
+  int m_nTrackOpens = 0;
+  bool m_bOpeningTrack = false;
 
   // Companion windows (main_dlg_commands.cpp).
   void OpenTracklist(const DropList& pendingDrop);

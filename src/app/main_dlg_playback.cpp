@@ -2,6 +2,7 @@
 // track, opening a track, the position notifications and the searches.
 #include <algorithm>
 #include <cstdint>
+#include <set>
 
 #include "main_dlg.h"
 #include "media_kind.h"
@@ -14,6 +15,11 @@ constexpr int kForwardStepMs = 3000;
 constexpr int kReverseStepMs = 4000;
 // Rewind within the first second goes back to the previous track instead.
 constexpr int kRewindThresholdMs = 1000;
+// Going on past tracks that cannot be played, Random may draw one that has
+// failed already, again and again. Draws cost nothing: this many rounds of
+// them make it unlikely that a playable track is missed, and still end the
+// search when every track fails or Loop holds on to the one that did.
+constexpr int kDrawRoundsPastUnplayable = 8;
 
 }  // namespace
 
@@ -139,14 +145,34 @@ void CMainDlg::OpenCurrentTrack() {
     m_trackDisplay->Redraw();
     return;
   }
+  // One asked for while another open waits (for its medium or its message
+  // box) opens its track and no more: the outer one sees it and gives way.
+  if (m_bOpeningTrack) {
+    OpenSelectedTrack();
+    return;
+  }
+  m_bOpeningTrack = true;
+  // A track that cannot be played is passed over as at its end while playing
+  // is wanted; chosen while stopped it stays, its message shown.
+  if (!OpenSelectedTrack() && IsLit(IDC_PLAY)) {
+    PlayOnPastUnplayable();
+  }
+  m_bOpeningTrack = false;
+}
+
+// False when the playback window could not open the track (it has told the
+// user) and no other open came in while it did.
+bool CMainDlg::OpenSelectedTrack() {
+  const int serial = ++m_nTrackOpens;
   const MediaEntry track = m_tracklistDlg.GetCurrentTrack();
   // An index that names no track (none chosen yet, or its track deleted)
   // has no path to open; the medium that is open stays, as with no album.
   const int current = m_tracklistDlg.GetCurrentIndex();
+  bool opened = true;
   if (current >= 0 && current < m_tracklistDlg.GetTrackCount()) {
     ShowTrackLamps(track);
     // The whole path is opened, however long it is.
-    m_hMciWnd->Open(track.m_strFile);
+    opened = m_hMciWnd->Open(track.m_strFile) != 0;
     m_hMciWnd->SetTimeFormatMs();
     SetSliderScale(m_hMciWnd->GetLength());
   }
@@ -154,6 +180,53 @@ void CMainDlg::OpenCurrentTrack() {
   m_statusDisplay->SetLength(static_cast<std::uint32_t>(std::max(m_hMciWnd->GetLength(), 0) / 1000));
   m_hMciWnd->SetVisible(track.m_nKind == kKindVideo);
   ResumeState();
+  return opened || serial != m_nTrackOpens;
+}
+
+// The current track cannot be played: the tracks that follow it in play order
+// are opened until one plays. Within one pass each track is tried once, so no
+// track shows its message twice; when none is left to try, or the play modes
+// give nothing else (no Continuous, or Loop repeating the failed one),
+// playing stops as with the Stop button.
+void CMainDlg::PlayOnPastUnplayable() {
+  int from = m_tracklistDlg.GetCurrentIndex();
+  std::set<int> failed;
+  if (from >= 0 && from < m_tracklistDlg.GetTrackCount()) {
+    failed.insert(from);
+  }
+  const int maxDraws = kDrawRoundsPastUnplayable * m_tracklistDlg.GetTrackCount();
+  for (int draw = 0; draw < maxDraws; ++draw) {
+    const int count = m_tracklistDlg.GetTrackCount();
+    const std::optional<int> next = NextTrackIndex(count, from, CurrentModes(), m_drawRandom);
+    if (!next || failed.size() >= static_cast<std::size_t>(count)) {
+      break;
+    }
+    from = *next;
+    if (failed.contains(*next)) {
+      continue;
+    }
+    m_tracklistDlg.SetCurrentIndex(*next);
+    if (OpenSelectedTrack()) {
+      return;
+    }
+    // Stop, from the desktop's media controls, while the message showed.
+    if (!IsLit(IDC_PLAY)) {
+      return;
+    }
+    failed.insert(*next);
+  }
+  OnStop();
+}
+
+// A medium that broke while it played counts as a track that cannot be
+// played; the playback window has told the user already.
+void CMainDlg::OnMediumFailed() {
+  if (!m_hMciWnd || m_bOpeningTrack || !IsLit(IDC_PLAY)) {
+    return;
+  }
+  m_bOpeningTrack = true;
+  PlayOnPastUnplayable();
+  m_bOpeningTrack = false;
 }
 
 void CMainDlg::OnNotifyPos(int positionMs) {

@@ -9,6 +9,11 @@ class MciPositionListener {
  public:
   virtual ~MciPositionListener() = default;
   virtual void OnNotifyPos(int positionMs) = 0;
+  // A medium that opened fails while it plays (a broken stream, say): the
+  // window has stopped it and the user has dismissed its message. It never
+  // reaches its end, so without this word playing would stand still there.
+  // Listeners that only follow the position can ignore it.
+  virtual void OnMediumFailed() {}
 };
 
 // The playback window: it plays one medium at a time and doubles as the video

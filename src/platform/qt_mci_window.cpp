@@ -6,6 +6,7 @@
 #include <QEventLoop>
 #include <QFile>
 #include <QMediaMetaData>
+#include <QPointer>
 #include <QUrl>
 #include <QVideoSink>
 
@@ -199,11 +200,18 @@ void QtMciWindow::OnPlayerError(const QString& errorText) {
     return;
   }
   if (m_mode == Mode::kClosed) return;
+  const bool wasPlaying = m_mode == Mode::kPlaying;
   m_mode = Mode::kStopped;
   // Shown from the event loop, not from inside whatever call of the player
-  // reported the error.
+  // reported the error. A medium that broke while playing never reaches its
+  // end, so the listener hears of it once the user has read the message,
+  // unless another medium has been opened meanwhile.
   const QString text = QStringLiteral("Cannot play \"%1\".\n%2").arg(m_strPath, errorText);
-  QTimer::singleShot(0, this, [this, text] { ReportError(text); });
+  const QPointer<QMediaPlayer> failed = m_player.get();
+  QTimer::singleShot(0, this, [this, text, wasPlaying, failed] {
+    ReportError(text);
+    if (wasPlaying && failed && failed == m_player.get() && m_pListener) m_pListener->OnMediumFailed();
+  });
 }
 
 void QtMciWindow::OnNotifyTimer() {

@@ -22,7 +22,9 @@
 // out every 500 ms when the position has moved since the last one; a position
 // equal to the length is notified only at the end, once.
 //
-// Errors of the medium are shown in a message box by the window itself.
+// Errors of the medium are shown in a message box by the window itself; when
+// one breaks a medium that was playing, the listener hears of it after the
+// message (OnMediumFailed).
 class QtMciWindow : public QVideoWidget, public MciWindow {
   Q_OBJECT
 

@@ -19,6 +19,13 @@ void SimulatedMciWindow::Advance(int ms) {
   }
 }
 
+void SimulatedMciWindow::FailMedium() {
+  if (m_mode == Mode::kClosed) return;
+  const bool wasPlaying = m_mode == Mode::kPlaying;
+  m_mode = Mode::kStopped;
+  if (wasPlaying && m_pListener) m_pListener->OnMediumFailed();
+}
+
 void SimulatedMciWindow::PlayFor(int ms) {
   if (m_mode != Mode::kPlaying) return;
   m_nPosition = std::min(m_nPosition + ms, m_nLengthMs);

@@ -27,6 +27,9 @@ class SimulatedMciWindow : public MciWindow {
   void AddMedium(const std::string& path, int lengthMs, bool isVideo = false);
   // Moves the virtual clock forward by ms, notifying at every tick on the way.
   void Advance(int ms);
+  // The open medium breaks, as a damaged stream does in the real window: it
+  // stops where it is, and the listener hears of it when it was playing.
+  void FailMedium();
 
   const std::vector<std::string>& Calls() const { return m_calls; }
   void ClearCalls() { m_calls.clear(); }

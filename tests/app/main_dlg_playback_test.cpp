@@ -48,6 +48,63 @@ INSTANTIATE_TEST_SUITE_P(Modes, FollowTest,
                                            FollowCase{"RandomTakesTheDraw", 3, {true, false, true}, 0, 2, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A track that cannot be played, while playing is wanted, is passed over as
+// at a track's end; every track is tried at most once before playing stops.
+// Tracks of length 0 fail to open.
+struct UnplayableCase {
+  const char* name;
+  std::vector<int> lengthsMs;
+  PlayModes modes;
+  bool playing;
+  int start;
+  enum { kNothing, kEnd, kBreak } then;  // what happens after the start track opens
+  std::vector<int> opened;               // every track opened, in order
+  bool playsOn;                          // the last one opened plays; else Stop is lit
+};
+
+void PrintTo(const UnplayableCase& row, std::ostream* out) { *out << row.name; }
+
+class UnplayableTest : public ControllerTest, public ::testing::WithParamInterface<UnplayableCase> {};
+
+TEST_P(UnplayableTest, PlayingGoesOnPastItOrStops) {
+  const UnplayableCase& row = GetParam();
+  for (int length : row.lengthsMs) AddTracks({length});
+  SetModes(row.modes.continuous, row.modes.loop, row.modes.random);
+  // Random draws the last track twice, then the first, over and over.
+  m_dlg->SetRandomSource([drawn = 0]() mutable { return ++drawn % 3 == 0 ? 0 : 32767; });
+  m_dlg->OnCommand(row.playing ? IDC_PLAY : IDC_STOP);
+  m_dlg->TracklistDlg().SetCurrentIndex(row.start);
+  m_dlg->OpenCurrentTrack();
+  if (row.then == UnplayableCase::kEnd) m_mci->Advance(1500);
+  if (row.then == UnplayableCase::kBreak) m_mci->FailMedium();
+
+  std::vector<int> opened;
+  for (const std::string& call : Calls()) {
+    if (call.starts_with("open /music/t")) opened.push_back(call[13] - '0');
+  }
+  EXPECT_EQ(opened, row.opened);
+  EXPECT_EQ(Current(), row.opened.back());
+  EXPECT_EQ(m_mci->IsPlaying(), row.playsOn);
+  EXPECT_EQ(Lit(IDC_STOP), !row.playsOn);
+  EXPECT_EQ(Lit(IDC_MINI_STOP), !row.playsOn);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Albums, UnplayableTest,
+    ::testing::Values(
+        UnplayableCase{"SkippedAtTheEnd", {1200, 0, 1200}, {}, true, 0, UnplayableCase::kEnd, {0, 1, 2}, true},
+        UnplayableCase{"AllFailOneRound", {0, 0, 0}, {}, true, 1, UnplayableCase::kNothing, {1, 2, 0}, false},
+        UnplayableCase{"LoopStops", {1200, 0}, {true, true, false}, true, 1, UnplayableCase::kNothing, {1}, false},
+        // The second draw repeats the failed track: it is not opened again.
+        UnplayableCase{"RandomTriesEachOnce", {1200, 1200, 0}, {true, false, true}, true, 1, UnplayableCase::kEnd,
+                       {1, 2, 0}, true},
+        UnplayableCase{"ChosenWhileStoppedStays", {1200, 0, 1200}, {}, false, 1, UnplayableCase::kNothing, {1},
+                       false},
+        UnplayableCase{"BrokenWhilePlaying", {1200, 1200}, {}, true, 0, UnplayableCase::kBreak, {0, 1}, true},
+        UnplayableCase{"BrokenWithLoopStops", {1200, 1200}, {true, true, false}, true, 0, UnplayableCase::kBreak,
+                       {0}, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // Every run starts with no current track; Loop then has no track to repeat,
 // and a path that names no medium is never opened (the real playback window
 // would wait for it in vain).
