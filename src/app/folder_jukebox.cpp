@@ -7,7 +7,10 @@
 #include <QDBusInterface>
 #include <QDBusReply>
 #include <QDir>
+#include <QFile>
+#include <QMetaObject>
 #include <QFileInfo>
+#include <utility>
 
 namespace {
 
@@ -15,6 +18,10 @@ const QString kObjectPath = QStringLiteral("/org/velmora/Jukebox");
 const QString kInterface = QStringLiteral("org.velmora.Jukebox");
 // Calls to a jukebox that hangs must not hang the start that asks it.
 constexpr int kHandOverTimeoutMs = 5000;
+// Saving the album and the dictionary at Exit takes far less.
+constexpr int kSavingJukeboxWaitMs = 3000;
+// Beside "default.alb", hidden as the album's temporary copies are.
+constexpr const char* kLockFileName = ".default.alb.lock";
 
 // A bus name element may not begin with a digit; the hash stands for the
 // folder's canonical path.
@@ -42,7 +49,9 @@ class CFolderJukeboxAdaptor : public QDBusAbstractAdaptor {
 };
 
 CFolderJukebox::CFolderJukebox(const QString& folder, QObject* parent)
-    : QObject(parent), m_strServiceName(ServiceNameOf(folder)) {}
+    : QObject(parent),
+      m_strServiceName(ServiceNameOf(folder)),
+      m_lock(QFile::encodeName(QDir(folder).filePath(kLockFileName)).toStdString()) {}
 
 void CFolderJukebox::StartClaim() {
   m_claim = std::async(std::launch::async, [name = m_strServiceName] {
@@ -61,9 +70,27 @@ bool CFolderJukebox::Claimed() {
   const bool claimed = m_claim.get();
   if (claimed && QDBusConnection::sessionBus().isConnected()) {
     new CFolderJukeboxAdaptor(this);
-    QDBusConnection::sessionBus().registerObject(kObjectPath, this);
+    m_bRegistered = QDBusConnection::sessionBus().registerObject(kObjectPath, this);
   }
   return claimed;
+}
+
+bool CFolderJukebox::Lock() {
+  const int waitMs = m_bRegistered ? kSavingJukeboxWaitMs : 0;
+  return m_lock.Acquire(waitMs) != FolderLock::Outcome::kTaken;
+}
+
+void CFolderJukebox::GiveUpName() {
+  if (!m_bRegistered) return;
+  QDBusConnection bus = QDBusConnection::sessionBus();
+  bus.unregisterObject(kObjectPath);
+  bus.unregisterService(m_strServiceName);
+  m_bRegistered = false;
+}
+
+void CFolderJukebox::SetFilesHandler(FilesHandler handler) {
+  m_handler = std::move(handler);
+  DeliverHandedFiles();
 }
 
 bool CFolderJukebox::HandOver(const QStringList& files) const {
@@ -73,8 +100,17 @@ bool CFolderJukebox::HandOver(const QStringList& files) const {
   return reply.type() == QDBusMessage::ReplyMessage;
 }
 
+// The later start has its answer at once: the files are added from the event
+// loop, since adding a folder takes as long as its scan. Files that come while
+// this jukebox is still starting (a message box of the start-up waits for the
+// user) wait for the handler.
 void CFolderJukebox::Open(const QStringList& files) {
-  if (m_handler) m_handler(files);
+  m_handedFiles.append(files);
+  QMetaObject::invokeMethod(this, &CFolderJukebox::DeliverHandedFiles, Qt::QueuedConnection);
+}
+
+void CFolderJukebox::DeliverHandedFiles() {
+  if (m_handler && !m_handedFiles.isEmpty()) m_handler(std::exchange(m_handedFiles, {}));
 }
 
 QStringList CommandLineFiles(const QStringList& arguments) {

@@ -16,6 +16,7 @@
 namespace {
 
 constexpr int kHandOverFailedStatus = 1;
+constexpr int kFolderTakenStatus = 1;
 
 DropList ToDrop(const QStringList& files) {
   DropList drop;
@@ -69,8 +70,25 @@ int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
     std::fprintf(stderr, "velmora: a jukebox runs in this folder but does not answer\n");
     return kHandOverFailedStatus;
   }
+  // Without a session bus, or beside a jukebox that runs without one, the
+  // lock is what says the folder is taken; this start then changes nothing.
+  if (!folder.Lock()) {
+    const long holder = folder.LockHolder();
+    if (holder > 0) {
+      std::fprintf(stderr, "velmora: the jukebox of process %ld runs in this folder and keeps its album\n", holder);
+    } else {
+      std::fprintf(stderr, "velmora: another jukebox runs in this folder and keeps its album\n");
+    }
+    return kFolderTakenStatus;
+  }
   mainDlg.SetProfileStore(std::make_unique<QtProfileStore>());
-  QObject::connect(&mainDlg, &CMainDlg::finished, &application, [](int result) { QCoreApplication::exit(result); });
+  // The album and the settings are saved when the window has closed: a new
+  // start in the folder may run at once, while this process winds down.
+  QObject::connect(&mainDlg, &CMainDlg::leaving, &folder, &CFolderJukebox::GiveUpName);
+  QObject::connect(&mainDlg, &CMainDlg::finished, &application, [&folder](int result) {
+    folder.ReleaseLock();
+    QCoreApplication::exit(result);
+  });
 
   CSessionEndWatcher sessionEnd;
   sessionEnd.WatchSignals();
@@ -79,6 +97,7 @@ int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
   // before the main loop runs; the program then ends once start-up returns.
   bool terminated = false;
   QObject::connect(&sessionEnd, &CSessionEndWatcher::terminationRequested, &mainDlg, [&mainDlg, &terminated](int) {
+    mainDlg.TracklistDlg().AbandonDrop();
     mainDlg.OnEndSession();
     terminated = true;
     QCoreApplication::exit(0);

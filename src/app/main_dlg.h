@@ -191,6 +191,9 @@ class CMainDlg : public QWidget,
   // The start-up that follows the first paint is done: the playback window
   // exists and the album is about to load.
   void startUpFinished();
+  // Exit has begun: nothing more may be handed to this jukebox; what it
+  // holds is about to be saved.
+  void leaving();
 
  protected:
   // The settings: play modes, window places, colours and tag choices, read

@@ -132,6 +132,11 @@ void CMainDlg::OnExit() {
   if (m_nReady == 0) {
     return;
   }
+  // A folder still being scanned stops here: the album is saved as it
+  // stands, and the scan, which runs below this call, neither goes on nor
+  // saves again.
+  m_tracklistDlg.AbandonDrop();
+  emit leaving();
   // Closing the companion windows records where they were for the settings;
   // the dictionary window also hands over the entry it shows.
   m_tracklistDlg.CloseWindow();
