@@ -27,7 +27,7 @@ TEST(QtProfileStoreTest, WritesAFileWithTheSettingsGroupAndReadsEveryValueBack) 
                                                   static_cast<std::uint8_t>(200 + k)};
   }
   values.colors[12] = {255, 0, 0};
-  values.tagFlags = {1, 2, 3, 4, 5, 6};
+  values.tagFlags = {1, 0, 0, 1, 0, 1};  // each choice read back from its own name
   // The file is read while the store that wrote it still lives: a program
   // killed right after Flush has its settings on disk.
   QtProfileStore store(QString::fromStdString(path));
