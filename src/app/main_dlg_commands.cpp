@@ -3,6 +3,7 @@
 #include <QCursor>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QMetaObject>
 #include <QMimeData>
 #include <QUrl>
 
@@ -167,7 +168,9 @@ void CMainDlg::dropEvent(QDropEvent* event) {
     return;
   }
   event->acceptProposedAction();
-  OnDropFiles(drop);
+  // Handled once the drop has ended: a long scan must not hold up the
+  // program the files came from.
+  QMetaObject::invokeMethod(this, [this, drop] { OnDropFiles(drop); }, Qt::QueuedConnection);
 }
 
 void CMainDlg::SetScanning(bool on) { m_trackDisplay->SetScanning(on ? 1 : 0); }

@@ -161,6 +161,8 @@ TEST_F(StartupTest, ADropOnTheMainWindowGoesToTheOpenTracklist) {
     QDropEvent drop(QPointF(20, 20), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
     QCoreApplication::sendEvent(m_dlg.get(), &drop);
     ASSERT_TRUE(drop.isAccepted());
+    // The files are taken once the drop has ended.
+    QCoreApplication::processEvents();
   };
   Start();
   m_dlg->OnCommand(IDC_TRACKLIST);
