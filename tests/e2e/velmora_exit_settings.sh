@@ -54,7 +54,7 @@ trap '[[ -z $pid ]] || kill -KILL "$pid" 2>/dev/null || true; kill "$debugger" 2
 wait_for 60 test -f "$work/attached" || fail "the debugger did not take hold of velmora"
 xdotool mousemove $((cx + 253)) $((cy + 10)) click 1   # Exit
 wait_for 30 ended "$debugger" || fail "the debugger did not end"
-if ! grep -q 'Breakpoint 1, AtomicFileWriter::Open' "$work/gdb.log"; then
+if ! grep -Eq 'Breakpoint 1, (0x[0-9a-f]+ in )?AtomicFileWriter::Open' "$work/gdb.log"; then
   # Where the system lets no debugger attach to a process it did not start.
   grep -q 'ptrace: Operation not permitted' "$work/gdb.log" && { echo "gdb may not attach here"; exit 77; }
   cat "$work/gdb.log" >&2
