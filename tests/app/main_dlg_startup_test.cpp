@@ -4,7 +4,6 @@
 #include <QMetaObject>
 #include <QMimeData>
 #include <QUrl>
-#include <algorithm>
 #include <QSignalSpy>
 #include <QTest>
 #include <csignal>
@@ -192,27 +191,6 @@ TEST_F(StartupTest, NothingWritesTheAlbumFileBeforeTheLoadHasReadIt) {
   m_dlg->OnTimer(IDT_LOADALBUM);
   EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 3);
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + third + "\n");
-}
-
-// The album timer ticking while a folder dropped on the tracklist is scanned
-// must not leave lines on screen that name no track (a Delete on one would
-// remove past the album's end).
-TEST_F(StartupTest, AFolderDropAcrossTheAlbumTimerKeepsListAndAlbumInStep) {
-  Start();
-  for (const char* name : {"tree/a.ogg", "tree/b.ogg", "tree/c.ogg"}) m_dir.Write(name, std::string("x"));
-  m_dlg->OnCommand(IDC_TRACKLIST);
-  QMetaObject::invokeMethod(m_dlg.get(), [this] { m_dlg->OnTimer(IDT_LOADALBUM); }, Qt::QueuedConnection);
-  m_dlg->TracklistDlg().OnDropFiles({m_dir.Write("first.ogg", std::string("x")), m_dir.File("tree")});
-  QCoreApplication::processEvents();
-  ASSERT_TRUE(m_dlg->IsAlbumLoaded());
-  const QAbstractItemModel& list = *m_dlg->TracklistDlg().Window()->List().model();
-  ASSERT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 6);
-  ASSERT_EQ(list.rowCount(), 6);
-  for (int i = 0; i < 6; ++i) {
-    EXPECT_EQ(list.index(i, 0).data().toString().toStdString(), m_dlg->TracklistDlg().GetTrack(i).m_strName) << i;
-  }
-  const std::string saved = ReadText("default.alb");
-  EXPECT_EQ(std::count(saved.begin(), saved.end(), '\n'), 6);
 }
 
 TEST(SessionEndWatcherTest, TurnsSigtermIntoASignalOnTheEventLoop) {
