@@ -1,5 +1,8 @@
 #include "mpris_adaptors.h"
 
+#include <QDBusConnection>
+#include <QDBusError>
+
 CMprisRootAdaptor::CMprisRootAdaptor(QObject* object, CMprisPlayer& player)
     : QDBusAbstractAdaptor(object), m_player(player) {}
 
@@ -18,4 +21,11 @@ CMprisPlayerAdaptor::CMprisPlayerAdaptor(QObject* object, CMprisPlayer& player)
     : QDBusAbstractAdaptor(object), m_player(player) {
   // Property changes go out as PropertiesChanged from the service itself.
   setAutoRelaySignals(false);
+}
+
+void CMprisPlayerAdaptor::OpenUri(const QString& uri, const QDBusMessage& message) {
+  const QString refusal = m_player.OpenUri(uri);
+  if (refusal.isEmpty()) return;
+  message.setDelayedReply(true);
+  QDBusConnection::sessionBus().send(message.createErrorReply(QDBusError::InvalidArgs, refusal));
 }

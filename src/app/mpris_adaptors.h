@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDBusAbstractAdaptor>
+#include <QDBusMessage>
 #include <QDBusObjectPath>
 #include <QStringList>
 #include <QVariantMap>
@@ -89,7 +90,8 @@ class CMprisPlayerAdaptor : public QDBusAbstractAdaptor {
   void Play() { m_player.Play(); }
   void Seek(qlonglong offset) { m_player.Seek(offset); }
   void SetPosition(const QDBusObjectPath& trackId, qlonglong position) { m_player.SetPosition(trackId.path(), position); }
-  void OpenUri(const QString& uri) { m_player.OpenUri(uri); }
+  // A refused file is answered with an error naming it, not with silence.
+  void OpenUri(const QString& uri, const QDBusMessage& message);
 
  signals:
   void Seeked(qlonglong position);

@@ -1,5 +1,6 @@
 #include "mpris_player.h"
 
+#include <QApplication>
 #include <QDBusObjectPath>
 #include <QFileInfo>
 #include <QUrl>
@@ -18,6 +19,8 @@ constexpr qint64 kUsPerMs = 1000;
 // A position further than this from where playback would have taken it
 // since the last look was moved by a seek.
 constexpr qint64 kSeekJumpUs = 1500 * kUsPerMs;
+// How often commands held by a modal box look whether it has gone.
+constexpr int kHoldRetryMs = 100;
 const QString kNoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
 
 QStringList OneText(const std::string& bytes) {
@@ -29,6 +32,26 @@ QStringList OneText(const std::string& bytes) {
 CMprisPlayer::CMprisPlayer(CMainDlg& mainDlg, QObject* parent) : QObject(parent), m_mainDlg(mainDlg) {
   m_lastProperties = ChangingProperties();
   m_sinceLastPoll.start();
+  m_holdTimer.setSingleShot(true);
+  m_holdTimer.setInterval(kHoldRetryMs);
+  connect(&m_holdTimer, &QTimer::timeout, this, &CMprisPlayer::RunQueued);
+}
+
+void CMprisPlayer::Later(std::function<void()> action) {
+  m_queue.push_back(std::move(action));
+  QMetaObject::invokeMethod(this, &CMprisPlayer::RunQueued, Qt::QueuedConnection);
+}
+
+void CMprisPlayer::RunQueued() {
+  if (m_bRunning) return;
+  m_bRunning = true;
+  while (!m_queue.empty() && QApplication::activeModalWidget() == nullptr) {
+    const std::function<void()> action = std::move(m_queue.front());
+    m_queue.pop_front();
+    action();
+  }
+  m_bRunning = false;
+  if (!m_queue.empty()) m_holdTimer.start();
 }
 
 void CMprisPlayer::Command(int id) {
@@ -39,6 +62,10 @@ void CMprisPlayer::Command(int id) {
 // With no track chosen yet (every start), the desktop's Play means the
 // album: its first track is chosen as Select would choose it, then Play.
 void CMprisPlayer::Play() {
+  Later([this] { StartPlaying(); });
+}
+
+void CMprisPlayer::StartPlaying() {
   CTracklistDlg& album = m_mainDlg.TracklistDlg();
   if (TrackId() == kNoTrack && album.GetTrackCount() > 0 && m_mainDlg.GetMciWindow() != nullptr) {
     album.SetCurrentIndex(0);
@@ -48,23 +75,34 @@ void CMprisPlayer::Play() {
 }
 
 // The Pause button pauses and resumes; the desktop's Pause only pauses.
+// Whether it must is decided when it runs, after the commands before it.
 void CMprisPlayer::Pause() {
-  if (PlaybackStatus() == QStringLiteral("Playing")) Command(IDC_PAUSE);
+  Later([this] {
+    if (PlaybackStatus() == QStringLiteral("Playing")) Command(IDC_PAUSE);
+  });
 }
 
 void CMprisPlayer::PlayPause() {
-  if (PlaybackStatus() == QStringLiteral("Stopped")) {
-    Play();
-  } else {
-    Command(IDC_PAUSE);
-  }
+  Later([this] {
+    if (PlaybackStatus() == QStringLiteral("Stopped")) {
+      StartPlaying();
+    } else {
+      Command(IDC_PAUSE);
+    }
+  });
 }
 
-void CMprisPlayer::Stop() { Command(IDC_STOP); }
+void CMprisPlayer::Stop() {
+  Later([this] { Command(IDC_STOP); });
+}
 
-void CMprisPlayer::Next() { Command(IDC_END); }
+void CMprisPlayer::Next() {
+  Later([this] { Command(IDC_END); });
+}
 
-void CMprisPlayer::Previous() { Command(IDC_HOME); }
+void CMprisPlayer::Previous() {
+  Later([this] { Command(IDC_HOME); });
+}
 
 void CMprisPlayer::SeekTo(qint64 positionUs) {
   MciWindow* playback = m_mainDlg.GetMciWindow();
@@ -72,7 +110,7 @@ void CMprisPlayer::SeekTo(qint64 positionUs) {
   const qint64 lengthUs = qint64{playback->GetLength()} * kUsPerMs;
   // Past the end is the next track, as the desktop expects.
   if (positionUs > lengthUs) {
-    Next();
+    Command(IDC_END);
     return;
   }
   playback->Seek(static_cast<int>(std::max<qint64>(positionUs, 0) / kUsPerMs));
@@ -84,27 +122,47 @@ void CMprisPlayer::SeekTo(qint64 positionUs) {
   emit seeked(Position());
 }
 
-void CMprisPlayer::Seek(qint64 offsetUs) { SeekTo(Position() + offsetUs); }
-
-void CMprisPlayer::SetPosition(const QString& trackId, qint64 positionUs) {
-  if (trackId == TrackId() && positionUs >= 0) SeekTo(positionUs);
+void CMprisPlayer::Seek(qint64 offsetUs) {
+  Later([this, offsetUs] { SeekTo(Position() + offsetUs); });
 }
 
-void CMprisPlayer::OpenUri(const QString& uri) {
+// The track named is the one current when the seek runs.
+void CMprisPlayer::SetPosition(const QString& trackId, qint64 positionUs) {
+  Later([this, trackId, positionUs] {
+    if (trackId == TrackId() && positionUs >= 0) SeekTo(positionUs);
+  });
+}
+
+QString CMprisPlayer::OpenUri(const QString& uri) {
   const QUrl url(uri);
-  if (!url.isLocalFile()) return;
-  m_strPendingPlay = PathBytes(url.toLocalFile());
-  AddExternalFiles(m_mainDlg, {m_strPendingPlay});
-  Poll();
+  if (url.scheme() != QStringLiteral("file")) return QStringLiteral("Only local files can be opened: %1").arg(uri);
+  // "file://name/..." names a host, not a folder here; the album holds
+  // whole paths, so a relative one has nothing to be relative to.
+  const QString host = url.host();
+  const QString path = url.path(QUrl::FullyDecoded);
+  if (!host.isEmpty() && host.compare(QStringLiteral("localhost"), Qt::CaseInsensitive) != 0)
+    return QStringLiteral("Not a file on this computer: %1").arg(uri);
+  if (!QFileInfo(path).isAbsolute()) return QStringLiteral("Not an absolute path: %1").arg(uri);
+  if (!QFileInfo::exists(path)) return QStringLiteral("No such file: %1").arg(path);
+  Later([this, file = PathBytes(path)] {
+    m_strPendingPlay = file;
+    AddExternalFiles(m_mainDlg, {file});
+    Poll();
+  });
+  return QString();
 }
 
 void CMprisPlayer::Raise() {
-  m_mainDlg.showNormal();
-  m_mainDlg.raise();
-  m_mainDlg.activateWindow();
+  Later([this] {
+    m_mainDlg.showNormal();
+    m_mainDlg.raise();
+    m_mainDlg.activateWindow();
+  });
 }
 
-void CMprisPlayer::Quit() { m_mainDlg.OnCommand(IDC_EXIT); }
+void CMprisPlayer::Quit() {
+  Later([this] { m_mainDlg.OnCommand(IDC_EXIT); });
+}
 
 QString CMprisPlayer::PlaybackStatus() const {
   if (m_mainDlg.Button(IDC_STOP)->GetLit() || !m_mainDlg.Button(IDC_PLAY)->GetLit()) return QStringLiteral("Stopped");
@@ -118,6 +176,10 @@ QString CMprisPlayer::LoopStatus() const {
 
 // Each mode is set by its own button's command, only where it must change.
 void CMprisPlayer::SetLoopStatus(const QString& status) {
+  Later([this, status] { SetModesFor(status); });
+}
+
+void CMprisPlayer::SetModesFor(const QString& status) {
   const bool loop = status == QStringLiteral("Track");
   const bool continuous = status == QStringLiteral("Playlist") || (loop && m_mainDlg.Button(IDC_CONTINUOUS)->GetLit());
   if ((m_mainDlg.Button(IDC_LOOP)->GetLit() != 0) != loop) m_mainDlg.OnCommand(IDC_LOOP);
@@ -128,7 +190,9 @@ void CMprisPlayer::SetLoopStatus(const QString& status) {
 bool CMprisPlayer::Shuffle() const { return m_mainDlg.Button(IDC_RANDOM)->GetLit() != 0; }
 
 void CMprisPlayer::SetShuffle(bool on) {
-  if (Shuffle() != on) Command(IDC_RANDOM);
+  Later([this, on] {
+    if (Shuffle() != on) Command(IDC_RANDOM);
+  });
 }
 
 QString CMprisPlayer::TrackId() const {
@@ -183,15 +247,17 @@ QVariantMap CMprisPlayer::ChangingProperties() const {
 }
 
 void CMprisPlayer::Poll() {
-  // A file handed in by OpenUri plays once its drop has put it in the album.
-  if (!m_strPendingPlay.empty()) {
-    const int index = m_mainDlg.TracklistDlg().Album().FindFile(m_strPendingPlay);
-    if (index >= 0) {
-      m_strPendingPlay.clear();
+  // A file handed in by OpenUri plays once its drop has put it in the album;
+  // opening it is a command like the others, and waits as they do.
+  if (!m_strPendingPlay.empty() && m_mainDlg.TracklistDlg().Album().FindFile(m_strPendingPlay) >= 0) {
+    Later([this, path = std::move(m_strPendingPlay)] {
+      const int index = m_mainDlg.TracklistDlg().Album().FindFile(path);
+      if (index < 0) return;
       m_mainDlg.TracklistDlg().SetCurrentIndex(index);
       m_mainDlg.OpenCurrentTrack();
       m_mainDlg.OnCommand(IDC_PLAY);
-    }
+    });
+    m_strPendingPlay.clear();
   }
   const QVariantMap now = ChangingProperties();
   QVariantMap changed;

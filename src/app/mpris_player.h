@@ -3,7 +3,10 @@
 #include <QElapsedTimer>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVariantMap>
+#include <deque>
+#include <functional>
 #include <string>
 
 class CMainDlg;
@@ -13,6 +16,13 @@ class CMainDlg;
 // the window and the desktop never disagree; the state is read from the lit
 // buttons, the album and the playback window each time it is asked for.
 // Times are in microseconds, as the desktop counts them.
+//
+// A command can open a track, and the playback window tells of one it cannot
+// play in a modal message box; a bus call that waited for it would time out
+// in the desktop. So every command and every mode set from the bus returns at
+// once and what it asks for runs from the event loop, in the order asked,
+// one at a time: never while a modal box is up (it would act underneath the
+// box, or stack a second one), never inside another command that waits.
 class CMprisPlayer : public QObject {
   Q_OBJECT
 
@@ -27,8 +37,10 @@ class CMprisPlayer : public QObject {
   void Previous();
   void Seek(qint64 offsetUs);
   void SetPosition(const QString& trackId, qint64 positionUs);
-  // A local file: added as a drop on the main window, then played.
-  void OpenUri(const QString& uri);
+  // A local file that exists: added as a drop on the main window, then
+  // played. Anything else is refused and nothing is added: the answer is why,
+  // naming the path; it is empty when the file was taken.
+  QString OpenUri(const QString& uri);
   void Raise();
   void Quit();
 
@@ -50,6 +62,10 @@ class CMprisPlayer : public QObject {
   QVariantMap ChangingProperties() const;
 
  public slots:
+  // Runs the commands waiting, in order, until none is left or a modal box
+  // is up; those left are tried again shortly. Inside a running command (its
+  // box or its medium keeps an event loop going) it leaves them to that one.
+  void RunQueued();
   // Compares the properties with the last look and reports what changed; a
   // position that jumped (a seek from the window) is reported as a seek.
   void Poll();
@@ -59,7 +75,10 @@ class CMprisPlayer : public QObject {
   void seeked(qint64 positionUs);
 
  private:
+  void Later(std::function<void()> action);
   void Command(int id);
+  void StartPlaying();
+  void SetModesFor(const QString& status);
   void SeekTo(qint64 positionUs);
   QString TrackId() const;
 
@@ -68,4 +87,7 @@ class CMprisPlayer : public QObject {
   qint64 m_nLastPositionUs = 0;
   QElapsedTimer m_sinceLastPoll;
   std::string m_strPendingPlay;  // a path OpenUri waits to see in the album
+  std::deque<std::function<void()>> m_queue;
+  bool m_bRunning = false;
+  QTimer m_holdTimer;  // tries the queue again while a modal box holds it
 };

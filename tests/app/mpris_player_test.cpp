@@ -1,6 +1,10 @@
 #include "mpris_player.h"
 
+#include <gmock/gmock.h>
+
+#include <QApplication>
 #include <QSignalSpy>
+#include <QUrl>
 #include <functional>
 #include <tuple>
 
@@ -28,6 +32,7 @@ class MprisPlayerTest : public ControllerTest {
     m_mci->ClearCalls();
     CMprisPlayer player(*m_dlg);
     act(*m_dlg, player);
+    player.RunQueued();
     return {LitTransport(), Current(), Calls()};
   }
 };
@@ -102,13 +107,17 @@ TEST_F(MprisPlayerTest, StateFollowsTheButtonsAndChangesAreAnnounced) {
   EXPECT_TRUE(metadata.value(QStringLiteral("xesam:artist")).toStringList().isEmpty());
 
   player.SetLoopStatus(QStringLiteral("None"));
+  player.RunQueued();
   EXPECT_FALSE(Lit(IDC_LOOP) || Lit(IDC_CONTINUOUS));
   player.SetLoopStatus(QStringLiteral("Playlist"));
+  player.RunQueued();
   EXPECT_TRUE(Lit(IDC_CONTINUOUS) && !Lit(IDC_LOOP));
   player.SetLoopStatus(QStringLiteral("Track"));
+  player.RunQueued();
   EXPECT_TRUE(Lit(IDC_LOOP));
   EXPECT_EQ(player.LoopStatus(), QStringLiteral("Track"));
   player.SetShuffle(true);
+  player.RunQueued();
   EXPECT_TRUE(Lit(IDC_RANDOM) && player.Shuffle());
   EXPECT_EQ(changes.last().at(0).toMap().value(QStringLiteral("Shuffle")).toBool(), true);
 }
@@ -122,14 +131,60 @@ TEST_F(MprisPlayerTest, SeeksMoveThePlaybackWindow) {
   CMprisPlayer player(*m_dlg);
   QSignalSpy seeks(&player, &CMprisPlayer::seeked);
   player.Seek(2000000);
+  player.RunQueued();
   EXPECT_EQ(player.Position(), 12000000);
   player.SetPosition(QStringLiteral("/org/velmora/track/1"), 1000000);
+  player.RunQueued();
   EXPECT_EQ(player.Position(), 12000000);
   player.SetPosition(QStringLiteral("/org/velmora/track/0"), 1000000);
+  player.RunQueued();
   EXPECT_EQ(player.Position(), 1000000);
   EXPECT_EQ(seeks.size(), 2);
   player.Seek(90000000);
+  player.RunQueued();
   EXPECT_EQ(Current(), 1);
+}
+
+// A command returns before it runs; while a modal box is up (the playback
+// window's "Cannot play" one, say) the commands wait behind it, and then run
+// in the order they came.
+TEST_F(MprisPlayerTest, CommandsWaitForAModalBoxAndRunInOrder) {
+  AddTracks({60000, 60000, 60000});
+  PlayTrack(0);
+  CMprisPlayer player(*m_dlg);
+  QWidget box;
+  box.setWindowModality(Qt::ApplicationModal);
+  box.show();
+  ASSERT_EQ(QApplication::activeModalWidget(), &box);
+  player.Next();
+  player.Next();
+  player.Pause();
+  QCoreApplication::processEvents();
+  player.RunQueued();
+  EXPECT_EQ(Current(), 0);
+  EXPECT_EQ(LitTransport(), std::vector<int>{IDC_PLAY});
+  box.close();
+  player.RunQueued();
+  EXPECT_EQ(Current(), 2);
+  EXPECT_EQ(LitTransport(), (std::vector<int>{IDC_PLAY, IDC_PAUSE}));
+}
+
+// Only a file that is there is handed on as a drop: a missing one, one on
+// another host or a relative path is refused with a reason naming it.
+TEST_F(MprisPlayerTest, OpenUriTakesOnlyAFileThatExists) {
+  CMprisPlayer player(*m_dlg);
+  const std::string there = m_dir.Path() + "/there.wav";
+  std::ofstream(there) << "RIFF";
+  EXPECT_THAT(player.OpenUri(QStringLiteral("file:///no/such/missing.wav")).toStdString(),
+              ::testing::HasSubstr("/no/such/missing.wav"));
+  EXPECT_THAT(player.OpenUri(QStringLiteral("file://relative/t.wav")).toStdString(),
+              ::testing::HasSubstr("relative/t.wav"));
+  EXPECT_FALSE(player.OpenUri(QStringLiteral("file:relative.wav")).isEmpty());
+  player.RunQueued();
+  EXPECT_TRUE(m_dlg->TracklistDlg().TakeHeldDrops().empty());
+  EXPECT_EQ(player.OpenUri(QUrl::fromLocalFile(QString::fromStdString(there)).toString()), QString());
+  player.RunQueued();
+  EXPECT_EQ(m_dlg->TracklistDlg().TakeHeldDrops(), std::vector<DropList>{{there}});
 }
 
 }  // namespace
