@@ -107,6 +107,19 @@ class CMainDlg : public QWidget,
   bool SelectPreviousTrack();
   void OpenCurrentTrack() override;
   void OnNotifyPos(int positionMs) override;
+  // Sequential play stops after the album's last track instead of going
+  // round. Only the desktop's media controls set it ("no repeat" there); a
+  // click of Continuous or Loop clears it, and it is not kept between runs.
+  void SetStopAtAlbumEnd(bool on) { m_bStopAtAlbumEnd = on; }
+  bool StopsAtAlbumEnd() const { return m_bStopAtAlbumEnd; }
+  // Whether Skip to end or Rewind would do anything now, by their own rules.
+  bool CanSkipToEnd() const;
+  bool CanRewind() const;
+  // The track last handed to the playback window, opened or not, and a
+  // number new with each such open (0 before the first): the playback window
+  // plays it on even when the album no longer holds it.
+  const MediaEntry& OpenedTrack() const { return m_openedTrack; }
+  int OpenedTrackSerial() const { return m_nOpenedTrackSerial; }
   // Where random play draws its values (0-32767); the seeded 15-bit
   // generator unless replaced.
   void SetRandomSource(std::function<std::int32_t()> draw) { m_drawRandom = std::move(draw); }
@@ -239,6 +252,9 @@ class CMainDlg : public QWidget,
   // is known to be nested.
   int m_nTrackOpens = 0;
   bool m_bOpeningTrack = false;
+  bool m_bStopAtAlbumEnd = false;
+  MediaEntry m_openedTrack;
+  int m_nOpenedTrackSerial = 0;
 
   // Companion windows (main_dlg_commands.cpp).
   void OpenTracklist(const DropList& pendingDrop);

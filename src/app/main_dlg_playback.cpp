@@ -28,7 +28,7 @@ bool CMainDlg::IsLit(int id) const { return Button(id)->GetLit() != 0; }
 void CMainDlg::SetLit(int id, bool on) { Button(id)->SetLit(on ? 1 : 0); }
 
 PlayModes CMainDlg::CurrentModes() const {
-  return PlayModes{IsLit(IDC_CONTINUOUS), IsLit(IDC_LOOP), IsLit(IDC_RANDOM)};
+  return PlayModes{IsLit(IDC_CONTINUOUS), IsLit(IDC_LOOP), IsLit(IDC_RANDOM), m_bStopAtAlbumEnd};
 }
 
 void CMainDlg::OnPlay() {
@@ -100,7 +100,26 @@ void CMainDlg::OnEnd() {
   }
 }
 
-void CMainDlg::ToggleMode(int id) { SetLit(id, !IsLit(id)); }
+// Choosing Continuous or Loop by hand is choosing how the album goes on:
+// the stop at its end, set from the desktop, gives way.
+void CMainDlg::ToggleMode(int id) {
+  SetLit(id, !IsLit(id));
+  if (id == IDC_CONTINUOUS || id == IDC_LOOP) {
+    m_bStopAtAlbumEnd = false;
+  }
+}
+
+// Asked without drawing: a draw only picks among tracks that are there.
+bool CMainDlg::CanSkipToEnd() const {
+  return m_hMciWnd && NextTrackIndex(m_tracklistDlg.GetTrackCount(), m_tracklistDlg.GetCurrentIndex(),
+                                     CurrentModes(), [] { return 0; });
+}
+
+bool CMainDlg::CanRewind() const {
+  return m_hMciWnd && (m_hMciWnd->GetPosition() > kRewindThresholdMs ||
+                       PreviousTrackIndex(m_tracklistDlg.GetTrackCount(), m_tracklistDlg.GetCurrentIndex(),
+                                          CurrentModes()));
+}
 
 bool CMainDlg::SelectNextTrack() {
   const std::optional<int> next = NextTrackIndex(m_tracklistDlg.GetTrackCount(), m_tracklistDlg.GetCurrentIndex(),
@@ -171,6 +190,10 @@ bool CMainDlg::OpenSelectedTrack() {
   bool opened = true;
   if (current >= 0 && current < m_tracklistDlg.GetTrackCount()) {
     ShowTrackLamps(track);
+    // Recorded before the open: one nested in it (while it waits) is the
+    // later one, and its track the one left open.
+    m_openedTrack = track;
+    m_nOpenedTrackSerial = serial;
     // The whole path is opened, however long it is.
     opened = m_hMciWnd->Open(track.m_strFile) != 0;
     m_hMciWnd->SetTimeFormatMs();

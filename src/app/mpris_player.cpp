@@ -67,7 +67,10 @@ void CMprisPlayer::Play() {
 
 void CMprisPlayer::StartPlaying() {
   CTracklistDlg& album = m_mainDlg.TracklistDlg();
-  if (TrackId() == kNoTrack && album.GetTrackCount() > 0 && m_mainDlg.GetMciWindow() != nullptr) {
+  const int current = album.GetCurrentIndex();
+  const MciWindow* playback = m_mainDlg.GetMciWindow();
+  if ((current < 0 || current >= album.GetTrackCount()) && album.GetTrackCount() > 0 && playback != nullptr &&
+      playback->GetLength() == 0) {
     album.SetCurrentIndex(0);
     m_mainDlg.OpenCurrentTrack();
   }
@@ -104,13 +107,14 @@ void CMprisPlayer::Previous() {
   Later([this] { Command(IDC_HOME); });
 }
 
-void CMprisPlayer::SeekTo(qint64 positionUs) {
+// A relative seek past the end is the next track; a position past it is
+// no place in the track and is ignored, as the desktop expects.
+void CMprisPlayer::SeekTo(qint64 positionUs, bool pastEndIsNext) {
   MciWindow* playback = m_mainDlg.GetMciWindow();
   if (!CanSeek()) return;
   const qint64 lengthUs = qint64{playback->GetLength()} * kUsPerMs;
-  // Past the end is the next track, as the desktop expects.
   if (positionUs > lengthUs) {
-    Command(IDC_END);
+    if (pastEndIsNext) Command(IDC_END);
     return;
   }
   playback->Seek(static_cast<int>(std::max<qint64>(positionUs, 0) / kUsPerMs));
@@ -123,13 +127,13 @@ void CMprisPlayer::SeekTo(qint64 positionUs) {
 }
 
 void CMprisPlayer::Seek(qint64 offsetUs) {
-  Later([this, offsetUs] { SeekTo(Position() + offsetUs); });
+  Later([this, offsetUs] { SeekTo(Position() + offsetUs, true); });
 }
 
 // The track named is the one current when the seek runs.
 void CMprisPlayer::SetPosition(const QString& trackId, qint64 positionUs) {
   Later([this, trackId, positionUs] {
-    if (trackId == TrackId() && positionUs >= 0) SeekTo(positionUs);
+    if (trackId == TrackId() && positionUs >= 0) SeekTo(positionUs, false);
   });
 }
 
@@ -164,26 +168,39 @@ void CMprisPlayer::Quit() {
   Later([this] { m_mainDlg.OnCommand(IDC_EXIT); });
 }
 
+// Read from the playback window as well as the buttons: Play stays lit
+// when a track ends with nothing to follow it, and is lit with nothing open
+// when no track was chosen or the chosen one could not be played.
 QString CMprisPlayer::PlaybackStatus() const {
-  if (m_mainDlg.Button(IDC_STOP)->GetLit() || !m_mainDlg.Button(IDC_PLAY)->GetLit()) return QStringLiteral("Stopped");
-  return m_mainDlg.Button(IDC_PAUSE)->GetLit() ? QStringLiteral("Paused") : QStringLiteral("Playing");
+  const QString stopped = QStringLiteral("Stopped");
+  if (m_mainDlg.Button(IDC_STOP)->GetLit() || !m_mainDlg.Button(IDC_PLAY)->GetLit()) return stopped;
+  const MciWindow* playback = m_mainDlg.GetMciWindow();
+  if (playback == nullptr || playback->GetLength() <= 0) return stopped;
+  if (m_mainDlg.Button(IDC_PAUSE)->GetLit()) return QStringLiteral("Paused");
+  if (playback->GetPosition() >= playback->GetLength() && !m_mainDlg.CanSkipToEnd()) return stopped;
+  return QStringLiteral("Playing");
 }
 
 QString CMprisPlayer::LoopStatus() const {
+  if (!m_mainDlg.Button(IDC_CONTINUOUS)->GetLit()) return QStringLiteral("None");
   if (m_mainDlg.Button(IDC_LOOP)->GetLit()) return QStringLiteral("Track");
-  return m_mainDlg.Button(IDC_CONTINUOUS)->GetLit() ? QStringLiteral("Playlist") : QStringLiteral("None");
+  return m_mainDlg.StopsAtAlbumEnd() ? QStringLiteral("None") : QStringLiteral("Playlist");
 }
 
-// Each mode is set by its own button's command, only where it must change.
 void CMprisPlayer::SetLoopStatus(const QString& status) {
   Later([this, status] { SetModesFor(status); });
 }
 
+// Every status plays on past a track's end, so Continuous is lit for each;
+// each button is set by its own command, only where it must change, and the
+// stop at the album's end (which those commands clear) is set last.
 void CMprisPlayer::SetModesFor(const QString& status) {
+  const bool none = status == QStringLiteral("None");
   const bool loop = status == QStringLiteral("Track");
-  const bool continuous = status == QStringLiteral("Playlist") || (loop && m_mainDlg.Button(IDC_CONTINUOUS)->GetLit());
+  if (!none && !loop && status != QStringLiteral("Playlist")) return;
+  if (!m_mainDlg.Button(IDC_CONTINUOUS)->GetLit()) m_mainDlg.OnCommand(IDC_CONTINUOUS);
   if ((m_mainDlg.Button(IDC_LOOP)->GetLit() != 0) != loop) m_mainDlg.OnCommand(IDC_LOOP);
-  if ((m_mainDlg.Button(IDC_CONTINUOUS)->GetLit() != 0) != continuous) m_mainDlg.OnCommand(IDC_CONTINUOUS);
+  m_mainDlg.SetStopAtAlbumEnd(none);
   Poll();
 }
 
@@ -195,17 +212,25 @@ void CMprisPlayer::SetShuffle(bool on) {
   });
 }
 
+// Each open of a track is a track of its own to the desktop: a position
+// asked for one that has been replaced since is not applied to the next.
 QString CMprisPlayer::TrackId() const {
-  const int current = m_mainDlg.TracklistDlg().GetCurrentIndex();
-  if (current < 0 || current >= m_mainDlg.TracklistDlg().GetTrackCount()) return kNoTrack;
-  return QStringLiteral("/org/velmora/track/%1").arg(current);
+  const int serial = m_mainDlg.OpenedTrackSerial();
+  return serial == 0 ? kNoTrack : QStringLiteral("/org/velmora/track/%1").arg(serial);
 }
 
+// The track handed to the playback window, even once it has left the album;
+// while it is the current track its texts are read from the album, where
+// they may have been edited since.
 QVariantMap CMprisPlayer::Metadata() const {
   QVariantMap metadata;
   metadata.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(TrackId())));
   if (TrackId() == kNoTrack) return metadata;
-  const MediaEntry track = m_mainDlg.TracklistDlg().GetCurrentTrack();
+  MediaEntry track = m_mainDlg.OpenedTrack();
+  const CTracklistDlg& album = m_mainDlg.TracklistDlg();
+  const int current = album.GetCurrentIndex();
+  if (current >= 0 && current < album.GetTrackCount() && album.GetTrack(current).m_strFile == track.m_strFile)
+    track = album.GetTrack(current);
   const QString path = QFile::decodeName(QByteArray::fromStdString(track.m_strFile));
   metadata.insert(QStringLiteral("xesam:url"), QUrl::fromLocalFile(path).toString(QUrl::FullyEncoded));
   // A track without texts is known by its file name, as in the tracklist.
@@ -224,9 +249,11 @@ qint64 CMprisPlayer::Position() const {
   return playback == nullptr ? 0 : qint64{std::max(playback->GetPosition(), 0)} * kUsPerMs;
 }
 
-bool CMprisPlayer::CanGoNext() const { return m_mainDlg.TracklistDlg().GetTrackCount() > 0; }
-bool CMprisPlayer::CanGoPrevious() const { return CanGoNext(); }
-bool CMprisPlayer::CanPlay() const { return m_mainDlg.GetMciWindow() != nullptr && CanGoNext(); }
+bool CMprisPlayer::CanGoNext() const { return m_mainDlg.CanSkipToEnd(); }
+bool CMprisPlayer::CanGoPrevious() const { return m_mainDlg.CanRewind(); }
+bool CMprisPlayer::CanPlay() const {
+  return m_mainDlg.GetMciWindow() != nullptr && m_mainDlg.TracklistDlg().GetTrackCount() > 0;
+}
 bool CMprisPlayer::CanPause() const { return CanPlay(); }
 
 bool CMprisPlayer::CanSeek() const {

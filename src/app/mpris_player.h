@@ -45,13 +45,18 @@ class CMprisPlayer : public QObject {
   void Quit();
 
   QString PlaybackStatus() const;
-  // "Track" while Loop is lit, "Playlist" while Continuous is, else "None".
+  // What the jukebox does at a track's end: "Track" repeats it (Continuous
+  // and Loop lit), "Playlist" goes round the album (Continuous alone), "None"
+  // stops, after each track (Continuous off) or after the album's last (the
+  // stop at the album's end; with Random lit there is no last, and play goes
+  // on). Setting one lights the buttons that do it.
   QString LoopStatus() const;
   void SetLoopStatus(const QString& status);
   bool Shuffle() const;
   void SetShuffle(bool on);
   QVariantMap Metadata() const;
   qint64 Position() const;
+  // Whether Next (Skip to end) and Previous (Rewind) would do anything.
   bool CanGoNext() const;
   bool CanGoPrevious() const;
   bool CanPlay() const;
@@ -79,7 +84,7 @@ class CMprisPlayer : public QObject {
   void Command(int id);
   void StartPlaying();
   void SetModesFor(const QString& status);
-  void SeekTo(qint64 positionUs);
+  void SeekTo(qint64 positionUs, bool pastEndIsNext);
   QString TrackId() const;
 
   CMainDlg& m_mainDlg;

@@ -17,7 +17,10 @@ std::optional<int> NextTrackIndex(int count, int current, PlayModes modes, const
     return RandomIndex(draw(), count);
   }
   const int next = current + 1;
-  return next >= count ? 0 : next;
+  if (next < count) {
+    return next;
+  }
+  return modes.stopAtAlbumEnd ? std::nullopt : std::optional<int>(0);
 }
 
 std::optional<int> PreviousTrackIndex(int count, int current, PlayModes modes) {

@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <QApplication>
+#include <QDBusObjectPath>
 #include <QSignalSpy>
 #include <QUrl>
 #include <functional>
@@ -106,43 +107,117 @@ TEST_F(MprisPlayerTest, StateFollowsTheButtonsAndChangesAreAnnounced) {
   EXPECT_EQ(metadata.value(QStringLiteral("xesam:title")).toString(), QStringLiteral("t1.wav"));
   EXPECT_TRUE(metadata.value(QStringLiteral("xesam:artist")).toStringList().isEmpty());
 
-  player.SetLoopStatus(QStringLiteral("None"));
-  player.RunQueued();
-  EXPECT_FALSE(Lit(IDC_LOOP) || Lit(IDC_CONTINUOUS));
-  player.SetLoopStatus(QStringLiteral("Playlist"));
-  player.RunQueued();
-  EXPECT_TRUE(Lit(IDC_CONTINUOUS) && !Lit(IDC_LOOP));
-  player.SetLoopStatus(QStringLiteral("Track"));
-  player.RunQueued();
-  EXPECT_TRUE(Lit(IDC_LOOP));
-  EXPECT_EQ(player.LoopStatus(), QStringLiteral("Track"));
   player.SetShuffle(true);
   player.RunQueued();
   EXPECT_TRUE(Lit(IDC_RANDOM) && player.Shuffle());
   EXPECT_EQ(changes.last().at(0).toMap().value(QStringLiteral("Shuffle")).toBool(), true);
 }
 
-// Seeks move the playback window and are announced; one past the end is the
-// next track; a position for another track is ignored.
+// Seeks move the playback window and are announced; a relative one past the
+// end is the next track, a position past it or for a track since replaced
+// is ignored.
 TEST_F(MprisPlayerTest, SeeksMoveThePlaybackWindow) {
   AddTracks({60000, 30000});
   PlayTrack(0);
   m_mci->Advance(10000);
   CMprisPlayer player(*m_dlg);
   QSignalSpy seeks(&player, &CMprisPlayer::seeked);
-  player.Seek(2000000);
-  player.RunQueued();
+  const QString first = player.Metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path();
+  const auto run = [&](const std::function<void()>& call) {
+    call();
+    player.RunQueued();
+  };
+  run([&] { player.Seek(2000000); });
   EXPECT_EQ(player.Position(), 12000000);
-  player.SetPosition(QStringLiteral("/org/velmora/track/1"), 1000000);
-  player.RunQueued();
+  run([&] { player.SetPosition(first, 61000000); });
+  run([&] { player.SetPosition(first + QStringLiteral("0"), 1000000); });
   EXPECT_EQ(player.Position(), 12000000);
-  player.SetPosition(QStringLiteral("/org/velmora/track/0"), 1000000);
-  player.RunQueued();
+  EXPECT_EQ(Current(), 0);
+  run([&] { player.SetPosition(first, 1000000); });
   EXPECT_EQ(player.Position(), 1000000);
   EXPECT_EQ(seeks.size(), 2);
-  player.Seek(90000000);
-  player.RunQueued();
+  run([&] { player.Seek(90000000); });
   EXPECT_EQ(Current(), 1);
+  run([&] { player.SetPosition(first, 1000000); });
+  EXPECT_EQ(player.Position(), 0);
+}
+
+// Each loop status lights the buttons that do it, whatever was lit before,
+// reads back as itself, and decides what follows a track's end: Track
+// repeats it, Playlist goes round, None stops after the album's last track
+// (and only there) with nothing to skip to.
+struct LoopCase {
+  const char* status;
+  int playing;
+  int afterEnd;
+  const char* statusAfterEnd;
+  bool loopLit;
+  bool canGoNext;
+};
+
+void PrintTo(const LoopCase& row, std::ostream* out) { *out << row.status << " from " << row.playing; }
+
+class LoopStatusTest : public MprisPlayerTest, public ::testing::WithParamInterface<LoopCase> {};
+
+TEST_P(LoopStatusTest, DecidesWhatFollowsTheEnd) {
+  const LoopCase& row = GetParam();
+  AddTracks({1200, 1200, 1200});
+  SetModes(false, row.status != std::string("Track"), false);
+  CMprisPlayer player(*m_dlg);
+  player.SetLoopStatus(QString::fromLatin1(row.status));
+  player.RunQueued();
+  EXPECT_TRUE(Lit(IDC_CONTINUOUS));
+  EXPECT_EQ(Lit(IDC_LOOP), row.loopLit);
+  EXPECT_EQ(player.LoopStatus(), QString::fromLatin1(row.status));
+  PlayTrack(row.playing);
+  m_mci->Advance(1500);
+  EXPECT_EQ(Current(), row.afterEnd);
+  EXPECT_EQ(player.PlaybackStatus(), QString::fromLatin1(row.statusAfterEnd));
+  EXPECT_EQ(player.CanGoNext(), row.canGoNext);
+}
+
+INSTANTIATE_TEST_SUITE_P(Statuses, LoopStatusTest,
+                         ::testing::Values(LoopCase{"Track", 2, 2, "Playing", true, true},
+                                           LoopCase{"Playlist", 2, 0, "Playing", false, true},
+                                           LoopCase{"None", 0, 1, "Playing", false, true},
+                                           LoopCase{"None", 2, 2, "Stopped", false, false}));
+
+// The stop at the album's end is the desktop's alone: a click of Loop or
+// Continuous gives it up, and without Continuous every track stops at its
+// end, which reads as None.
+TEST_F(MprisPlayerTest, ButtonClicksEndTheStopAtTheAlbumsEnd) {
+  AddTracks({1200, 1200});
+  CMprisPlayer player(*m_dlg);
+  player.SetLoopStatus(QStringLiteral("None"));
+  player.RunQueued();
+  m_dlg->OnCommand(IDC_LOOP);
+  m_dlg->OnCommand(IDC_LOOP);
+  EXPECT_EQ(player.LoopStatus(), QStringLiteral("Playlist"));
+  EXPECT_TRUE(player.CanGoNext());
+  m_dlg->OnCommand(IDC_CONTINUOUS);
+  EXPECT_EQ(player.LoopStatus(), QStringLiteral("None"));
+  PlayTrack(1);
+  EXPECT_FALSE(player.CanGoNext());
+  m_mci->Advance(1500);
+  EXPECT_EQ(player.PlaybackStatus(), QStringLiteral("Stopped"));
+}
+
+// What the desktop is told plays is what the playback window plays: the
+// window's Play with no track chosen plays nothing, and a track deleted from
+// the album while it plays is still the one described.
+TEST_F(MprisPlayerTest, StatusAndTrackAreThoseOfThePlaybackWindow) {
+  AddTracks({60000, 60000});
+  CMprisPlayer player(*m_dlg);
+  m_dlg->OnCommand(IDC_PLAY);
+  EXPECT_EQ(player.PlaybackStatus(), QStringLiteral("Stopped"));
+  EXPECT_EQ(player.Metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path(),
+            QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack"));
+  PlayTrack(1);
+  m_mci->Advance(1000);
+  m_dlg->TracklistDlg().Album().RemoveAt(1);
+  m_dlg->TracklistDlg().SetCurrentIndex(-1);
+  EXPECT_EQ(player.PlaybackStatus(), QStringLiteral("Playing"));
+  EXPECT_EQ(player.Metadata().value(QStringLiteral("xesam:title")).toString(), QStringLiteral("Track 1"));
 }
 
 // A command returns before it runs; while a modal box is up (the playback
