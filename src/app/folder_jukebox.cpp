@@ -113,13 +113,4 @@ void CFolderJukebox::DeliverHandedFiles() {
   if (m_handler && !m_handedFiles.isEmpty()) m_handler(std::exchange(m_handedFiles, {}));
 }
 
-QStringList CommandLineFiles(const QStringList& arguments) {
-  QStringList files;
-  for (qsizetype i = 1; i < arguments.size(); ++i) {
-    if (arguments.at(i).startsWith(QLatin1Char('-'))) continue;
-    files.append(QFileInfo(arguments.at(i)).absoluteFilePath());
-  }
-  return files;
-}
-
 #include "folder_jukebox.moc"

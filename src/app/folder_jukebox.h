@@ -63,7 +63,3 @@ class CFolderJukebox : public QObject {
   FilesHandler m_handler;
   QStringList m_handedFiles;
 };
-
-// The files given on the command line, as absolute paths; options are left
-// to Qt and ignored here.
-QStringList CommandLineFiles(const QStringList& arguments);

@@ -7,6 +7,7 @@
 #include "external_files.h"
 #include "folder_jukebox.h"
 #include "font_warm_up.h"
+#include "jukebox_command_line.h"
 #include "main_dlg.h"
 #include "mpris_service.h"
 #include "qt_profile_store.h"
@@ -17,12 +18,15 @@ namespace {
 
 constexpr int kHandOverFailedStatus = 1;
 constexpr int kFolderTakenStatus = 1;
+constexpr int kUsageStatus = 2;
 
 DropList ToDrop(const QStringList& files) {
   DropList drop;
   for (const QString& file : files) drop.push_back(PathBytes(file));
   return drop;
 }
+
+void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
 }  // namespace
 
@@ -39,12 +43,33 @@ void CJukeboxApp::ChooseDisplayPlatform() {
 }
 
 int CJukeboxApp::Run(int argc, char** argv) {
+  // Help and the version are printed before Qt starts, so they need no
+  // display.
+  const JukeboxCommandLine asked = ParseJukeboxCommandLine(JukeboxArguments({}, argc, argv, 0));
+  if (asked.request == JukeboxCommandLine::Request::Help) {
+    Print(stdout, JukeboxUsageText());
+    return 0;
+  }
+  if (asked.request == JukeboxCommandLine::Request::Version) {
+    Print(stdout, JukeboxVersionText());
+    return 0;
+  }
   ChooseDisplayPlatform();
   // Needs no QApplication, so it runs while that is made too; it is over
   // before the QApplication goes.
   CFontWarmUp fonts;
-  QApplication application(argc, argv);
-  const int status = RunMainWindow(application, fonts);
+  const int optionsEnd = OptionsEnd(argc, argv);
+  // QApplication keeps the count and lowers it as it takes its options.
+  int qtArgumentCount = optionsEnd;
+  QApplication application(qtArgumentCount, argv);
+  const JukeboxCommandLine line =
+      ParseJukeboxCommandLine(JukeboxArguments(QCoreApplication::arguments(), argc, argv, optionsEnd));
+  if (line.request == JukeboxCommandLine::Request::UnknownOption) {
+    Print(stderr, QStringLiteral("velmora: unknown option %1 (try velmora --help)\n").arg(line.unknownOption));
+    fonts.Finish();
+    return kUsageStatus;
+  }
+  const int status = RunMainWindow(application, fonts, line.files);
   fonts.Finish();
   return status;
 }
@@ -56,9 +81,9 @@ void CJukeboxApp::SetUpApplication() {
   QApplication::setQuitOnLastWindowClosed(false);
 }
 
-int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts) {
+int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts, const QStringList& named) {
   SetUpApplication();
-  const QStringList files = CommandLineFiles(QCoreApplication::arguments());
+  const QStringList& files = named;
   CFolderJukebox folder(QDir::currentPath());
   folder.StartClaim();
 

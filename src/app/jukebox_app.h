@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QStringList>
+
 class CFontWarmUp;
 class QApplication;
 
@@ -14,5 +16,7 @@ class CJukeboxApp {
 
  private:
   static void ChooseDisplayPlatform();
-  static int RunMainWindow(QApplication& application, CFontWarmUp& fonts);
+  // Runs the folder's jukebox with the files named on the command line, or
+  // hands them to the one that runs already.
+  static int RunMainWindow(QApplication& application, CFontWarmUp& fonts, const QStringList& named);
 };
