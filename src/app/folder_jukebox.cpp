@@ -4,7 +4,7 @@
 #include <QDBusAbstractAdaptor>
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
+#include <QDBusMessage>
 #include <QDBusReply>
 #include <QDir>
 #include <QFile>
@@ -93,10 +93,13 @@ void CFolderJukebox::SetFilesHandler(FilesHandler handler) {
   DeliverHandedFiles();
 }
 
+// A plain call: an interface object would first ask the jukebox to describe
+// itself, with the bus's default limit of 25 s, before the call's own limit
+// applies.
 bool CFolderJukebox::HandOver(const QStringList& files) const {
-  QDBusInterface running(m_strServiceName, kObjectPath, kInterface, QDBusConnection::sessionBus());
-  running.setTimeout(kHandOverTimeoutMs);
-  const QDBusMessage reply = running.call(QStringLiteral("Open"), files);
+  QDBusMessage call = QDBusMessage::createMethodCall(m_strServiceName, kObjectPath, kInterface, QStringLiteral("Open"));
+  call << files;
+  const QDBusMessage reply = QDBusConnection::sessionBus().call(call, QDBus::Block, kHandOverTimeoutMs);
   return reply.type() == QDBusMessage::ReplyMessage;
 }
 
