@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# The desktop's media controls on a session bus of the test's own: a call
+# answers at once while the "Cannot play" box of a missing track is up, and
+# what it asks for waits for the box; a file that is not there is refused and
+# never reaches the album; each loop status lights the buttons that do it;
+# with None the album's last track ends stopped.
+#   velmora_mpris.sh PATH_TO_VELMORA PATH_TO_KESTRUNE
+set -euo pipefail
+here=$(dirname "$(realpath "$0")")
+source "$here/e2e_lib.sh"
+velmora=$(realpath "$1") kestrune=$(realpath "$2")
+e2e_require Xvfb xdotool import convert sox playerctl gdbus dbus-run-session
+work=$(mktemp -d)
+trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
+e2e_make_album "$work" "$kestrune" 20
+# The second line names a file that is not there: Skip to end from the first
+# track meets it.
+printf '%s\r\n%s\r\n%s\r\n' "$work/tone1.wav" "$work/gone.wav" "$work/tone2.wav" >"$work/default.alb"
+rm "$work/tone3.wav"
+sox -n -r 22050 -c 1 -b 16 "$work/short.wav" synth 1 sine 700
+: >"$work/default.dic"
+# Continuous and Loop start off; the other windows open away from the main one.
+mkdir -p "$work/config/Orvane"
+printf '[Settings]\nOptionContinuous=0\nOptionLoop=0\nPlayX=10\nPlayY=200\nTlistX=380\nTlistY=10\n' \
+  >"$work/config/Orvane/Velmora.conf"
+
+cat >"$work/session.sh" <<'SESSION'
+set -euo pipefail
+source "$1"
+velmora=$2 folder=$3
+e2e_start_velmora "$velmora" "$folder"
+mpris=(playerctl --player=velmora)
+player=(gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2)
+wait_for() {  # up to 10 s for the command to succeed
+  local _
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+can_play() {
+  "${player[@]}" --method org.freedesktop.DBus.Properties.Get org.mpris.MediaPlayer2.Player CanPlay 2>/dev/null |
+    grep -q true
+}
+title() { "${mpris[@]}" metadata xesam:title 2>/dev/null; }
+status() { "${mpris[@]}" status 2>/dev/null; }
+# Asked again at each try of wait_for.
+title_is() { [[ $(title) == "$1" ]]; }
+status_is() { [[ $(status) == "$1" ]]; }
+# Runs a command in the background and fails unless it has ended within 5 s
+# (a call that waits for a message box ends only when the bus gives up, 25 s).
+answers_at_once() {
+  "$@" >/dev/null 2>&1 &
+  local call=$! _
+  for _ in $(seq 50); do
+    kill -0 "$call" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  kill "$call" 2>/dev/null || true
+  return 1
+}
+# The jukebox's message boxes: windows titled Velmora that are not the main one.
+boxes() {
+  local w
+  for w in $(e2e_windows_named Velmora); do [[ $(e2e_size_of "$w") != 266x114 ]] && echo "$w"; done
+  return 0
+}
+one_box() { [[ $(boxes | wc -l) == 1 ]]; }
+no_box() { [[ -z $(boxes) ]]; }
+continuous=(159 51 17 16) loop=(178 51 17 16)
+lit() { [[ $(e2e_look "$@") != "$(e2e_look_off "$@")" ]]; }
+# Continuous lit or not ($1), Loop lit or not ($2), on the screen now.
+modes_show() {
+  e2e_shot
+  [[ $(lit "${continuous[@]}" && echo 1 || echo 0) == "$1" && $(lit "${loop[@]}" && echo 1 || echo 0) == "$2" ]]
+}
+
+wait_for can_play || e2e_fail "no media player with its album on the bus"
+e2e_main=$(e2e_windows_named Velmora)
+eval "$(xdotool getwindowgeometry --shell "$e2e_main")"
+e2e_cx=$((X + 1)) e2e_cy=$((Y + 1))
+e2e_shot
+off_continuous=$(e2e_look "${continuous[@]}") off_loop=$(e2e_look "${loop[@]}")
+e2e_look_off() { [[ $1 == "${continuous[0]}" ]] && echo "$off_continuous" || echo "$off_loop"; }
+
+"${mpris[@]}" loop Track
+wait_for modes_show 1 1 || e2e_fail "Track did not light Continuous and Loop"
+[[ $("${mpris[@]}" loop) == Track ]] || e2e_fail "Track reads back as $("${mpris[@]}" loop)"
+"${mpris[@]}" loop Playlist
+wait_for modes_show 1 0 || e2e_fail "Playlist did not light Continuous alone"
+[[ $("${mpris[@]}" loop) == Playlist ]] || e2e_fail "Playlist reads back as $("${mpris[@]}" loop)"
+
+"${mpris[@]}" play
+wait_for title_is "Tone 1" || e2e_fail "play gave '$(title)'"
+answers_at_once "${mpris[@]}" next || e2e_fail "next onto a missing track did not answer within 5 s"
+wait_for one_box || e2e_fail "no box about the missing track"
+answers_at_once "${mpris[@]}" next || e2e_fail "next while the box is up did not answer within 5 s"
+refusal=$("${player[@]}" --method org.mpris.MediaPlayer2.Player.OpenUri "file://$folder/nothere.wav" 2>&1 || true)
+[[ $refusal == *InvalidArgs*"$folder/nothere.wav"* ]] || e2e_fail "a missing file was not refused: $refusal"
+refusal=$("${player[@]}" --method org.mpris.MediaPlayer2.Player.OpenUri "file://relative/x.wav" 2>&1 || true)
+[[ $refusal == *InvalidArgs* ]] || e2e_fail "file://relative was not refused: $refusal"
+one_box || e2e_fail "$(boxes | wc -l) boxes are up"
+# The track after the missing one plays once the box is answered, and only
+# then does the second next run: from the album's last track to its first.
+xdotool windowfocus --sync "$(boxes)" key Return
+wait_for title_is "Tone 1" || e2e_fail "after the box the title is '$(title)', not the first track's"
+no_box || e2e_fail "a box is up after the held next ran"
+[[ $(status) == Playing ]] || e2e_fail "status is $(status), not Playing"
+
+"${mpris[@]}" loop None
+wait_for modes_show 1 0 || e2e_fail "None did not light Continuous alone"
+[[ $("${mpris[@]}" loop) == None ]] || e2e_fail "None reads back as $("${mpris[@]}" loop)"
+"${mpris[@]}" open "file://$folder/short.wav"
+wait_for title_is short.wav || e2e_fail "short.wav is not the current track ('$(title)')"
+wait_for status_is Stopped || e2e_fail "the last track ended with None and the status is $(status)"
+[[ $(title) == short.wav ]] || e2e_fail "the album went on to '$(title)' after its last track"
+
+"${player[@]}" --method org.mpris.MediaPlayer2.Quit >/dev/null
+e2e_wait_for_exit
+SESSION
+
+dbus-run-session -- bash "$here/virtual_screen.sh" bash "$work/session.sh" "$here/e2e_lib.sh" "$velmora" "$work"
+grep -qx "$work/short.wav" "$work/default.alb" || { echo "FAIL: short.wav is not in the saved album" >&2; exit 1; }
+if grep -q 'nothere\|relative' "$work/default.alb"; then
+  echo "FAIL: a refused file is in the saved album:" >&2
+  cat "$work/default.alb" >&2
+  exit 1
+fi
+echo PASS
