@@ -40,6 +40,12 @@ wait_for() {  # up to 10 s for the command to succeed
   return 1
 }
 title() { "${mpris[@]}" metadata xesam:title 2>/dev/null; }
+# Whether command $2... prints $1; wait_for asks it again at each try.
+prints() {
+  local want=$1
+  shift
+  [[ $("$@" 2>/dev/null) == "$want" ]]
+}
 # Jukeboxes of this run (other tests may run Velmora beside it): the ones
 # whose folder is ours or below it.
 count_jukeboxes() {
@@ -60,15 +66,15 @@ e2e_shot
 modes_off="$(e2e_look "${loop[@]}") $(e2e_look "${random[@]}")"
 
 "${mpris[@]}" play
-wait_for test "$("${mpris[@]}" status)" = Playing || e2e_fail "status is $("${mpris[@]}" status), not Playing"
-wait_for test "$(title)" = "Tone 1" || e2e_fail "title is '$(title)', not the first track's"
+wait_for prints Playing "${mpris[@]}" status || e2e_fail "status is $("${mpris[@]}" status), not Playing"
+wait_for prints "Tone 1" title || e2e_fail "title is '$(title)', not the first track's"
 "${mpris[@]}" next
-wait_for test "$(title)" = "Tone 2" || e2e_fail "next gave '$(title)'"
+wait_for prints "Tone 2" title || e2e_fail "next gave '$(title)'"
 "${mpris[@]}" pause
-wait_for test "$("${mpris[@]}" status)" = Paused || e2e_fail "pause gave $("${mpris[@]}" status)"
+wait_for prints Paused "${mpris[@]}" status || e2e_fail "pause gave $("${mpris[@]}" status)"
 "${mpris[@]}" loop Track
 "${mpris[@]}" shuffle On
-[[ $("${mpris[@]}" loop) == Track && $("${mpris[@]}" shuffle) == On ]] || e2e_fail "the modes did not take"
+wait_for prints Track "${mpris[@]}" loop && wait_for prints On "${mpris[@]}" shuffle || e2e_fail "the modes did not take"
 sleep 0.3
 e2e_shot
 [[ $(e2e_look "${loop[@]}") != "${modes_off% *}" ]] || e2e_fail "Loop is not lit on screen"
@@ -79,7 +85,7 @@ e2e_shot
 [[ $(count_jukeboxes) == 1 ]] || e2e_fail "$(count_jukeboxes) jukeboxes run in one folder"
 (cd "$3/other" && exec "$velmora" 2>/dev/null) &
 other=$!
-wait_for test "$(count_jukeboxes)" = 2 || e2e_fail "a start in another folder did not run"
+wait_for prints 2 count_jukeboxes || e2e_fail "a start in another folder did not run"
 kill "$other"
 
 # Videos open the playback window, at its stored place, and light the video
@@ -94,7 +100,7 @@ playback_shown() {
 video_lamp_lit() { e2e_shot && (( $(e2e_max_green "${video_lamp[@]}") > 150 )); }
 for clip in clip.mp4 clip.mkv; do
   "${mpris[@]}" open "file://$3/$clip"
-  wait_for test "$(title)" = "$clip" || e2e_fail "$clip is not the current track ('$(title)')"
+  wait_for prints "$clip" title || e2e_fail "$clip is not the current track ('$(title)')"
   wait_for playback_shown || e2e_fail "no playback window for $clip"
   wait_for video_lamp_lit || e2e_fail "the video lamp is not lit for $clip"
 done
