@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <cstdio>
 
 #include "external_files.h"
@@ -27,6 +28,19 @@ DropList ToDrop(const QStringList& files) {
 }
 
 void Print(std::FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+// Names every path that does not exist and leaves the others.
+QStringList ExistingFiles(const QStringList& files) {
+  QStringList existing;
+  for (const QString& file : files) {
+    if (QFileInfo::exists(file)) {
+      existing.append(file);
+    } else {
+      Print(stderr, QStringLiteral("velmora: no such file: %1\n").arg(file));
+    }
+  }
+  return existing;
+}
 
 }  // namespace
 
@@ -83,7 +97,7 @@ void CJukeboxApp::SetUpApplication() {
 
 int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts, const QStringList& named) {
   SetUpApplication();
-  const QStringList& files = named;
+  const QStringList files = ExistingFiles(named);
   CFolderJukebox folder(QDir::currentPath());
   folder.StartClaim();
 
@@ -91,6 +105,9 @@ int CJukeboxApp::RunMainWindow(QApplication& application, CFontWarmUp& fonts, co
   // A jukebox already runs in this folder: it takes the files and shows
   // itself; this one ends before its window ever shows.
   if (!folder.Claimed()) {
+    // Named files of which none exists: nothing to hand over, and a window
+    // brought to the front would look as if the start had worked.
+    if (!named.isEmpty() && files.isEmpty()) return kHandOverFailedStatus;
     if (folder.HandOver(files)) return 0;
     std::fprintf(stderr, "velmora: a jukebox runs in this folder but does not answer\n");
     return kHandOverFailedStatus;
