@@ -11,7 +11,7 @@
 set -euo pipefail
 ready=$(mktemp)
 server=
-trap '[[ -n $server ]] && { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null; }; rm -f "$ready"' EXIT
+trap '[[ -n $server ]] && { kill "$server" 2>/dev/null; wait "$server" 2>/dev/null || true; }; rm -f "$ready"' EXIT
 
 # Starts the server on display $1; fails when it ends before it is ready.
 start_server() {
