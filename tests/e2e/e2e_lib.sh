@@ -146,6 +146,13 @@ e2e_wait_for_launched_exit() {
   pid=
 }
 
+# Waits up to 10 s for the command to succeed, running it again at each try.
+e2e_wait_for() {
+  local _
+  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  return 1
+}
+
 # Visible windows whose title is exactly $1.
 e2e_windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }
 e2e_size_of() { xdotool getwindowgeometry "$1" | awk '/Geometry/ {print $2}'; }

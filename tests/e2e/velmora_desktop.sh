@@ -34,13 +34,8 @@ on_bus() {
   gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
     --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null | grep -q true
 }
-wait_for() {  # up to 10 s for the command to succeed
-  local _
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 title() { "${mpris[@]}" metadata xesam:title 2>/dev/null; }
-# Whether command $2... prints $1; wait_for asks it again at each try.
+# Whether command $2... prints $1; e2e_wait_for asks it again at each try.
 prints() {
   local want=$1
   shift
@@ -56,7 +51,7 @@ count_jukeboxes() {
   echo "$n"
 }
 
-wait_for on_bus org.mpris.MediaPlayer2.velmora || e2e_fail "no media player on the bus"
+e2e_wait_for on_bus org.mpris.MediaPlayer2.velmora || e2e_fail "no media player on the bus"
 e2e_main=$(e2e_windows_named Velmora)
 eval "$(xdotool getwindowgeometry --shell "$e2e_main")"
 e2e_cx=$((X + 1)) e2e_cy=$((Y + 1))
@@ -66,15 +61,15 @@ e2e_shot
 modes_off="$(e2e_look "${loop[@]}") $(e2e_look "${random[@]}")"
 
 "${mpris[@]}" play
-wait_for prints Playing "${mpris[@]}" status || e2e_fail "status is $("${mpris[@]}" status), not Playing"
-wait_for prints "Tone 1" title || e2e_fail "title is '$(title)', not the first track's"
+e2e_wait_for prints Playing "${mpris[@]}" status || e2e_fail "status is $("${mpris[@]}" status), not Playing"
+e2e_wait_for prints "Tone 1" title || e2e_fail "title is '$(title)', not the first track's"
 "${mpris[@]}" next
-wait_for prints "Tone 2" title || e2e_fail "next gave '$(title)'"
+e2e_wait_for prints "Tone 2" title || e2e_fail "next gave '$(title)'"
 "${mpris[@]}" pause
-wait_for prints Paused "${mpris[@]}" status || e2e_fail "pause gave $("${mpris[@]}" status)"
+e2e_wait_for prints Paused "${mpris[@]}" status || e2e_fail "pause gave $("${mpris[@]}" status)"
 "${mpris[@]}" loop Track
 "${mpris[@]}" shuffle On
-wait_for prints Track "${mpris[@]}" loop && wait_for prints On "${mpris[@]}" shuffle || e2e_fail "the modes did not take"
+e2e_wait_for prints Track "${mpris[@]}" loop && e2e_wait_for prints On "${mpris[@]}" shuffle || e2e_fail "the modes did not take"
 sleep 0.3
 e2e_shot
 [[ $(e2e_look "${loop[@]}") != "${modes_off% *}" ]] || e2e_fail "Loop is not lit on screen"
@@ -85,7 +80,7 @@ e2e_shot
 [[ $(count_jukeboxes) == 1 ]] || e2e_fail "$(count_jukeboxes) jukeboxes run in one folder"
 (cd "$3/other" && exec "$velmora" 2>/dev/null) &
 other=$!
-wait_for prints 2 count_jukeboxes || e2e_fail "a start in another folder did not run"
+e2e_wait_for prints 2 count_jukeboxes || e2e_fail "a start in another folder did not run"
 kill "$other"
 
 # Videos open the playback window, at its stored place, and light the video
@@ -100,9 +95,9 @@ playback_shown() {
 video_lamp_lit() { e2e_shot && (( $(e2e_max_green "${video_lamp[@]}") > 150 )); }
 for clip in clip.mp4 clip.mkv; do
   "${mpris[@]}" open "file://$3/$clip"
-  wait_for prints "$clip" title || e2e_fail "$clip is not the current track ('$(title)')"
-  wait_for playback_shown || e2e_fail "no playback window for $clip"
-  wait_for video_lamp_lit || e2e_fail "the video lamp is not lit for $clip"
+  e2e_wait_for prints "$clip" title || e2e_fail "$clip is not the current track ('$(title)')"
+  e2e_wait_for playback_shown || e2e_fail "no playback window for $clip"
+  e2e_wait_for video_lamp_lit || e2e_fail "the video lamp is not lit for $clip"
 done
 
 gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2 \

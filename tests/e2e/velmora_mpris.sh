@@ -31,18 +31,13 @@ velmora=$2 folder=$3
 e2e_start_velmora "$velmora" "$folder"
 mpris=(playerctl --player=velmora)
 player=(gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2)
-wait_for() {  # up to 10 s for the command to succeed
-  local _
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
-  return 1
-}
 can_play() {
   "${player[@]}" --method org.freedesktop.DBus.Properties.Get org.mpris.MediaPlayer2.Player CanPlay 2>/dev/null |
     grep -q true
 }
 title() { "${mpris[@]}" metadata xesam:title 2>/dev/null; }
 status() { "${mpris[@]}" status 2>/dev/null; }
-# Asked again at each try of wait_for.
+# Asked again at each try of e2e_wait_for.
 title_is() { [[ $(title) == "$1" ]]; }
 status_is() { [[ $(status) == "$1" ]]; }
 # Runs a command in the background and fails unless it has ended within 5 s
@@ -73,7 +68,7 @@ modes_show() {
   [[ $(lit "${continuous[@]}" && echo 1 || echo 0) == "$1" && $(lit "${loop[@]}" && echo 1 || echo 0) == "$2" ]]
 }
 
-wait_for can_play || e2e_fail "no media player with its album on the bus"
+e2e_wait_for can_play || e2e_fail "no media player with its album on the bus"
 e2e_main=$(e2e_windows_named Velmora)
 eval "$(xdotool getwindowgeometry --shell "$e2e_main")"
 e2e_cx=$((X + 1)) e2e_cy=$((Y + 1))
@@ -82,16 +77,16 @@ off_continuous=$(e2e_look "${continuous[@]}") off_loop=$(e2e_look "${loop[@]}")
 e2e_look_off() { [[ $1 == "${continuous[0]}" ]] && echo "$off_continuous" || echo "$off_loop"; }
 
 "${mpris[@]}" loop Track
-wait_for modes_show 1 1 || e2e_fail "Track did not light Continuous and Loop"
+e2e_wait_for modes_show 1 1 || e2e_fail "Track did not light Continuous and Loop"
 [[ $("${mpris[@]}" loop) == Track ]] || e2e_fail "Track reads back as $("${mpris[@]}" loop)"
 "${mpris[@]}" loop Playlist
-wait_for modes_show 1 0 || e2e_fail "Playlist did not light Continuous alone"
+e2e_wait_for modes_show 1 0 || e2e_fail "Playlist did not light Continuous alone"
 [[ $("${mpris[@]}" loop) == Playlist ]] || e2e_fail "Playlist reads back as $("${mpris[@]}" loop)"
 
 "${mpris[@]}" play
-wait_for title_is "Tone 1" || e2e_fail "play gave '$(title)'"
+e2e_wait_for title_is "Tone 1" || e2e_fail "play gave '$(title)'"
 answers_at_once "${mpris[@]}" next || e2e_fail "next onto a missing track did not answer within 5 s"
-wait_for one_box || e2e_fail "no box about the missing track"
+e2e_wait_for one_box || e2e_fail "no box about the missing track"
 answers_at_once "${mpris[@]}" next || e2e_fail "next while the box is up did not answer within 5 s"
 refusal=$("${player[@]}" --method org.mpris.MediaPlayer2.Player.OpenUri "file://$folder/nothere.wav" 2>&1 || true)
 [[ $refusal == *InvalidArgs*"$folder/nothere.wav"* ]] || e2e_fail "a missing file was not refused: $refusal"
@@ -101,16 +96,16 @@ one_box || e2e_fail "$(boxes | wc -l) boxes are up"
 # The track after the missing one plays once the box is answered, and only
 # then does the second next run: from the album's last track to its first.
 xdotool windowfocus --sync "$(boxes)" key Return
-wait_for title_is "Tone 1" || e2e_fail "after the box the title is '$(title)', not the first track's"
+e2e_wait_for title_is "Tone 1" || e2e_fail "after the box the title is '$(title)', not the first track's"
 no_box || e2e_fail "a box is up after the held next ran"
 [[ $(status) == Playing ]] || e2e_fail "status is $(status), not Playing"
 
 "${mpris[@]}" loop None
-wait_for modes_show 1 0 || e2e_fail "None did not light Continuous alone"
+e2e_wait_for modes_show 1 0 || e2e_fail "None did not light Continuous alone"
 [[ $("${mpris[@]}" loop) == None ]] || e2e_fail "None reads back as $("${mpris[@]}" loop)"
 "${mpris[@]}" open "file://$folder/short.wav"
-wait_for title_is short.wav || e2e_fail "short.wav is not the current track ('$(title)')"
-wait_for status_is Stopped || e2e_fail "the last track ended with None and the status is $(status)"
+e2e_wait_for title_is short.wav || e2e_fail "short.wav is not the current track ('$(title)')"
+e2e_wait_for status_is Stopped || e2e_fail "the last track ended with None and the status is $(status)"
 [[ $(title) == short.wav ]] || e2e_fail "the album went on to '$(title)' after its last track"
 
 "${player[@]}" --method org.mpris.MediaPlayer2.Quit >/dev/null
