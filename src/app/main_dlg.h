@@ -318,6 +318,7 @@ class CMainDlg : public QWidget,
   int m_nLoadAlbumTimer = 0;
   bool m_bEnded = false;
   bool m_bAlbumLoaded = false;
+  bool m_bExitHeld = false;  // Exit asked while the album was read
   bool m_bStartUpPending = false;  // OnInitDialog ran, FinishStartUp not yet
 
   // The skin bitmaps the window holds itself.

@@ -94,10 +94,9 @@ void CMainDlg::OnTimer(int timerId) {
 }
 
 void CMainDlg::OnLoadAlbum() {
-  // The album is read once, and never from inside a drop's scan: it would
-  // empty the album under the tracks the drop is adding. The timer then ticks
-  // again.
-  if (m_bAlbumLoaded || m_nReady == 0 || m_tracklistDlg.m_nDropGate == 0) {
+  // The album is read once. No drop's scan can run before it: drops are held
+  // until the album is in.
+  if (m_bAlbumLoaded || m_nReady == 0) {
     return;
   }
   m_nReady = 0;
@@ -106,8 +105,8 @@ void CMainDlg::OnLoadAlbum() {
     m_nLoadAlbumTimer = 0;
   }
   m_tracklistDlg.SetMainDlg(this);
-  // Messages are dispatched during the load: buttons and timers work, Exit
-  // waits, and drops are held by the tracklist.
+  // Messages are dispatched during the load: buttons and timers work, and an
+  // Exit and drops are held until the album is in.
   const LoadResult result = m_tracklistDlg.LoadAlbum();
   m_nReady = 1;
   m_bAlbumLoaded = true;
@@ -116,6 +115,9 @@ void CMainDlg::OnLoadAlbum() {
     return;
   }
   HandleHeldDrops();
+  if (m_bExitHeld) {
+    OnExit();
+  }
 }
 
 void CMainDlg::HandleHeldDrops() {
@@ -129,7 +131,10 @@ void CMainDlg::HandleHeldDrops() {
 }
 
 void CMainDlg::OnExit() {
+  // Leaving while the album is read would save half of it; an Exit then, from
+  // the button or the desktop's Quit, is done once the load is over.
   if (m_nReady == 0) {
+    m_bExitHeld = true;
     return;
   }
   // A folder still being scanned stops here: the album is saved as it

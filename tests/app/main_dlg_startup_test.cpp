@@ -84,25 +84,32 @@ TEST_F(StartupTest, ADictionaryThatCannotBeCreatedEndsTheStart) {
   EXPECT_EQ(m_messages.Texts().last(), "Cannot create.  Exiting...");
 }
 
-TEST_F(StartupTest, ExitIsIgnoredWhileTheAlbumLoadsAndALaterExitSavesInOrder) {
+// An Exit while the album loads, from the button or the desktop's Quit, is
+// neither lost nor done under the load (saving half the album): it follows it.
+TEST_F(StartupTest, AnExitDuringTheAlbumLoadFollowsTheLoad) {
   Start();
   QSignalSpy finished(m_dlg.get(), &CMainDlg::finished);
   int readyDuringLoad = -1;
+  bool endedDuringLoad = true;
   DuringTheLoad([&] {
     readyDuringLoad = m_dlg->IsReady();
     m_dlg->OnCommand(IDC_EXIT);
+    endedDuringLoad = m_dlg->HasEnded();
   });
   m_dlg->OnTimer(IDT_LOADALBUM);
   EXPECT_EQ(readyDuringLoad, 0);
-  EXPECT_FALSE(m_dlg->HasEnded());
-  EXPECT_TRUE(m_saves->empty());
+  EXPECT_FALSE(endedDuringLoad);
+  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 2);
+  ASSERT_EQ(finished.count(), 1);
+  EXPECT_EQ(finished.first().first().toInt(), 0);
+  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum);
+}
 
+TEST_F(StartupTest, ExitSavesTheSettingsWhileTheDataFilesAreAsTheyWere) {
+  StartAndLoad();
   ChangeData();
   m_dlg->OnCommand(IDC_EXIT);
   EXPECT_TRUE(m_dlg->HasEnded());
-  ASSERT_EQ(finished.count(), 1);
-  EXPECT_EQ(finished.first().first().toInt(), 0);
-  // The settings went first, while both files were as they were.
   ASSERT_EQ(m_saves->size(), 1u);
   EXPECT_EQ((*m_saves)[0], m_oldAlbum + "|");
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + "/new.ogg\n");
