@@ -113,9 +113,9 @@ e2e_show_stacks() {
 }
 
 # Starts Velmora $1 with its errors added to file $2 and waits for its main
-# window (266 x 114, or the size $3 for a zoomed one); leaves the process in
-# pid and the window's client origin at 1x in cx, cy. Calls the caller's fail
-# when the window does not come.
+# window (266 x 114, or the size $3 for a zoomed one) to be painted; leaves
+# the process in pid and the window's client origin at 1x in cx, cy. Calls the
+# caller's fail when the window does not come.
 e2e_launch_main() {
   "$1" 2>>"$2" &
   pid=$!
@@ -134,6 +134,8 @@ e2e_launch_main() {
   fi
   eval "$(xdotool getwindowgeometry --shell "$main")"
   cx=$((X + 1)) cy=$((Y + 1))
+  # A first start on a machine builds its font cache before the first paint.
+  e2e_wait_for -t 60 e2e_painted "${WIDTH}x${HEIGHT}+$X+$Y" || fail "the main window was never painted"
 }
 
 # Waits up to ten seconds for the Velmora of e2e_launch_main to end after
@@ -146,12 +148,42 @@ e2e_wait_for_launched_exit() {
   pid=
 }
 
-# Waits up to 10 s for the command to succeed, running it again at each try.
+# Waits up to 10 s (or -t SECONDS) for the command to succeed, running it
+# again at each try.
 e2e_wait_for() {
-  local _
-  for _ in $(seq 100); do "$@" && return 0; sleep 0.1; done
+  local _ tries=100
+  [[ $1 == -t ]] && { tries=$(($2 * 10)); shift 2; }
+  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.1; done
   return 1
 }
+
+# Whether command $2... prints $1; e2e_wait_for asks it again at each try.
+e2e_prints() {
+  local want=$1
+  shift
+  [[ $("$@" 2>/dev/null) == "$want" ]]
+}
+
+# Whether the jukebox on this session's bus is ready to play: its playback
+# window is made and its album read (an empty album never is).
+e2e_can_play() {
+  gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2 \
+    --method org.freedesktop.DBus.Properties.Get org.mpris.MediaPlayer2.Player CanPlay 2>/dev/null |
+    grep -q true
+}
+
+# Whether the screen rectangle WIDTHxHEIGHT+LEFT+TOP shows a painted window: a
+# window not painted yet is one flat colour.
+e2e_painted() {
+  (($(import -window root -crop "$1" +repage png:- 2>/dev/null | identify -format '%k' png:- 2>/dev/null || echo 0) > 8))
+}
+
+# How many windows of process $1 are on the screen; its open menus count.
+e2e_windows_of() { xdotool search --onlyvisible --pid "$1" 2>/dev/null | wc -l; }
+
+# Waits until process $1 shows $2 windows: a key sent before its menu is up
+# goes to the window beneath.
+e2e_wait_for_windows() { e2e_wait_for e2e_prints "$2" e2e_windows_of "$1"; }
 
 # Visible windows whose title is exactly $1.
 e2e_windows_named() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true; }

@@ -17,11 +17,6 @@ velmora=$1
 source "$3"
 e2e_enter_folder "$2"
 
-# Starts Velmora and leaves its main window's client origin in cx, cy.
-start() {
-  e2e_launch_main "$velmora" "$work/velmora.err"
-  sleep 1
-}
 click() { xdotool mousemove $((cx + $1)) $((cy + $2)) click 1; }
 # The brightest value of colour channel $1 (R, G or B) in main-window client
 # rectangle left top width height, on a fresh screenshot.
@@ -32,21 +27,18 @@ brightest() {
 }
 play=(129 88 28 11)
 
-start
+e2e_launch_main "$velmora" "$work/velmora.err"
 red_before=$(brightest R "${play[@]}") green_before=$(brightest G "${play[@]}")
 click 10 10   # the system menu button
-sleep 0.5
+e2e_wait_for_windows "$pid" 2 || fail "the system menu did not open"
 # The menu opens at the cursor; "Color settings" is its first line.
 xdotool mousemove_relative 30 12 click 1
-colors=
-for _ in $(seq 50); do
-  colors=$(xdotool search --onlyvisible --name '^Color settings$' 2>/dev/null | head -1 || true)
-  [[ -n $colors ]] && break
-  sleep 0.1
-done
-[[ -n $colors ]] || fail "the colour window did not open"
+colors_window() { e2e_windows_named 'Color settings' | head -1; }
+colors_open() { [[ -n $(colors_window) ]]; }
+e2e_wait_for colors_open || fail "the colour window did not open"
+colors=$(colors_window)
 eval "$(xdotool getwindowgeometry --shell "$colors" | sed 's/^/c_/')"
-sleep 0.3
+e2e_wait_for e2e_painted "${c_WIDTH}x${c_HEIGHT}+$c_X+$c_Y" || fail "the colour window was never painted"
 # The element list has the focus: twelve lines down is the Play button.
 xdotool windowfocus --sync "$colors" || true
 for _ in $(seq 12); do xdotool key Down; done
@@ -57,7 +49,7 @@ for field in "39 255" "65 0" "90 0"; do
   xdotool key ctrl+a type "$value"
 done
 xdotool mousemove $((c_X + 168)) $((c_Y + 12)) click 1   # OK
-sleep 0.5
+e2e_wait_for e2e_prints "" colors_window || fail "OK did not close the colour window"
 click 253 10   # Exit
 e2e_wait_for_launched_exit
 grep -q '^clrPlay=255$' "$work/config/Orvane/Velmora.conf" || {
@@ -65,7 +57,7 @@ grep -q '^clrPlay=255$' "$work/config/Orvane/Velmora.conf" || {
   fail "clrPlay was not saved as red"
 }
 
-start
+e2e_launch_main "$velmora" "$work/velmora.err"
 red_after=$(brightest R "${play[@]}") green_after=$(brightest G "${play[@]}")
 echo "Play button: red $red_before -> $red_after, green $green_before -> $green_after"
 ((red_after > red_before + 40 && green_after + 40 < green_before)) ||

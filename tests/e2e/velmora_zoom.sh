@@ -26,7 +26,6 @@ e2e_start_openbox
 # The window as it shows now, cut from a shot of the screen into file $1.
 # The window's corner is (cx - 1, cy - 1); $2 is its size.
 shoot_window() {
-  sleep 1  # painted, and the album (empty) loaded
   import -window root "$work/screen.png"
   convert "$work/screen.png" -crop "$2+$((cx - 1))+$((cy - 1))" +repage "$1"
 }
@@ -52,12 +51,11 @@ size_of_main() { e2e_size_of "$(e2e_windows_named Velmora | head -1)"; }
 e2e_launch_main "$velmora" "$work/velmora.err"
 shoot_window "$work/one.png" 266x114
 click_skin 11 11 1  # the system menu button
-sleep 0.5
+e2e_wait_for_windows "$pid" 2 || fail "the system menu did not open"
 xdotool key Down Down Down Right
-sleep 0.3
+e2e_wait_for_windows "$pid" 3 || fail "the Zoom submenu did not open"
 xdotool key Down Return
-for _ in $(seq 30); do [[ $(size_of_main) == 532x228 ]] && break; sleep 0.1; done
-[[ $(size_of_main) == 532x228 ]] || fail "choosing 2x left the window at $(size_of_main)"
+e2e_wait_for e2e_prints 532x228 size_of_main || fail "choosing 2x left the window at $(size_of_main)"
 click_skin 254 11 2  # Exit, at its 2x place
 e2e_wait_for_launched_exit
 grep -qx 'Zoom=2' "$work/config/Orvane/Velmora.conf" || fail "the zoom was not stored"
