@@ -3,6 +3,7 @@
 // caption.
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QMoveEvent>
 #include <QWindow>
 #include <algorithm>
 #include <cstdint>
@@ -54,6 +55,16 @@ void CMainDlg::mouseMoveEvent(QMouseEvent* event) {
   }
   m_ptMain = event->globalPosition().toPoint() - m_ptGrab;
   move(m_ptMain);
+}
+
+// A move the window manager makes (a drag with its modifier key, a move from
+// the keyboard, a snap to an edge) is kept like the skin's own drag, so the
+// next start opens where the user left the window.
+void CMainDlg::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (isVisible() && !isMinimized()) {
+    m_ptMain = pos();
+  }
 }
 
 // The thumb follows the cursor within its travel and the time display shows
