@@ -35,12 +35,6 @@ on_bus() {
     --method org.freedesktop.DBus.NameHasOwner "$1" 2>/dev/null | grep -q true
 }
 title() { "${mpris[@]}" metadata xesam:title 2>/dev/null; }
-# Whether command $2... prints $1; e2e_wait_for asks it again at each try.
-prints() {
-  local want=$1
-  shift
-  [[ $("$@" 2>/dev/null) == "$want" ]]
-}
 # Jukeboxes of this run (other tests may run Velmora beside it): the ones
 # whose folder is ours or below it.
 count_jukeboxes() {
@@ -56,31 +50,32 @@ e2e_main=$(e2e_windows_named Velmora)
 eval "$(xdotool getwindowgeometry --shell "$e2e_main")"
 e2e_cx=$((X + 1)) e2e_cy=$((Y + 1))
 loop=(178 51 17 16) random=(197 51 17 16) video_lamp=(50 84 12 12)
-sleep 1  # the album loads half a second after the first paint
+e2e_wait_for -t 30 e2e_can_play || e2e_fail "the album was never loaded"
 e2e_shot
 modes_off="$(e2e_look "${loop[@]}") $(e2e_look "${random[@]}")"
 
 "${mpris[@]}" play
-e2e_wait_for prints Playing "${mpris[@]}" status || e2e_fail "status is $("${mpris[@]}" status), not Playing"
-e2e_wait_for prints "Tone 1" title || e2e_fail "title is '$(title)', not the first track's"
+e2e_wait_for e2e_prints Playing "${mpris[@]}" status || e2e_fail "status is $("${mpris[@]}" status), not Playing"
+e2e_wait_for e2e_prints "Tone 1" title || e2e_fail "title is '$(title)', not the first track's"
 "${mpris[@]}" next
-e2e_wait_for prints "Tone 2" title || e2e_fail "next gave '$(title)'"
+e2e_wait_for e2e_prints "Tone 2" title || e2e_fail "next gave '$(title)'"
 "${mpris[@]}" pause
-e2e_wait_for prints Paused "${mpris[@]}" status || e2e_fail "pause gave $("${mpris[@]}" status)"
+e2e_wait_for e2e_prints Paused "${mpris[@]}" status || e2e_fail "pause gave $("${mpris[@]}" status)"
 "${mpris[@]}" loop Track
 "${mpris[@]}" shuffle On
-e2e_wait_for prints Track "${mpris[@]}" loop && e2e_wait_for prints On "${mpris[@]}" shuffle || e2e_fail "the modes did not take"
-sleep 0.3
-e2e_shot
-[[ $(e2e_look "${loop[@]}") != "${modes_off% *}" ]] || e2e_fail "Loop is not lit on screen"
-[[ $(e2e_look "${random[@]}") != "${modes_off#* }" ]] || e2e_fail "Random is not lit on screen"
+e2e_wait_for e2e_prints Track "${mpris[@]}" loop && e2e_wait_for e2e_prints On "${mpris[@]}" shuffle || e2e_fail "the modes did not take"
+both_lit() {
+  e2e_shot
+  [[ $(e2e_look "${loop[@]}") != "${modes_off% *}" && $(e2e_look "${random[@]}") != "${modes_off#* }" ]]
+}
+e2e_wait_for both_lit || e2e_fail "Loop and Random are not both lit on screen"
 
 # A second start here hands its file over and ends; one elsewhere runs.
 "$velmora" "$3/handed.wav" || e2e_fail "the second start ended with $?"
 [[ $(count_jukeboxes) == 1 ]] || e2e_fail "$(count_jukeboxes) jukeboxes run in one folder"
 (cd "$3/other" && exec "$velmora" 2>/dev/null) &
 other=$!
-e2e_wait_for prints 2 count_jukeboxes || e2e_fail "a start in another folder did not run"
+e2e_wait_for e2e_prints 2 count_jukeboxes || e2e_fail "a start in another folder did not run"
 kill "$other"
 
 # Videos open the playback window, at its stored place, and light the video
@@ -95,7 +90,7 @@ playback_shown() {
 video_lamp_lit() { e2e_shot && (( $(e2e_max_green "${video_lamp[@]}") > 150 )); }
 for clip in clip.mp4 clip.mkv; do
   "${mpris[@]}" open "file://$3/$clip"
-  e2e_wait_for prints "$clip" title || e2e_fail "$clip is not the current track ('$(title)')"
+  e2e_wait_for e2e_prints "$clip" title || e2e_fail "$clip is not the current track ('$(title)')"
   e2e_wait_for playback_shown || e2e_fail "no playback window for $clip"
   e2e_wait_for video_lamp_lit || e2e_fail "the video lamp is not lit for $clip"
 done

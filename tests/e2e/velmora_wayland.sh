@@ -20,23 +20,19 @@ for _ in $(seq 100); do [[ -S $work/run/velmora-test ]] && break; sleep 0.1; don
 
 cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
+source "$3"
 cd "$2"
 env -u DISPLAY -u QT_QPA_PLATFORM WAYLAND_DISPLAY=velmora-test XDG_SESSION_TYPE=wayland \
   XDG_CONFIG_HOME="$2/config" "$1" 2>"$2/velmora.err" &
 pid=$!
-on_bus() {
-  gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-    --method org.freedesktop.DBus.NameHasOwner org.mpris.MediaPlayer2.velmora 2>/dev/null | grep -q true
-}
-for _ in $(seq 100); do on_bus && break; kill -0 "$pid" || break; sleep 0.1; done
-on_bus || { echo "FAIL: velmora did not come up on Wayland" >&2; cat "$2/velmora.err" >&2; exit 1; }
-sleep 1  # the album loads half a second after the first paint
+# Quit is sent once the jukebox is on the bus with its album read.
+e2e_wait_for -t 30 e2e_can_play || { echo "FAIL: velmora did not come up on Wayland" >&2; cat "$2/velmora.err" >&2; exit 1; }
 gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2 \
   --method org.mpris.MediaPlayer2.Quit >/dev/null
 status=0
 wait "$pid" || status=$?
 ((status == 0)) || { echo "FAIL: velmora exited with $status" >&2; cat "$2/velmora.err" >&2; exit 1; }
 SESSION
-dbus-run-session -- bash "$work/session.sh" "$velmora" "$work"
+dbus-run-session -- bash "$work/session.sh" "$velmora" "$work" "$here/e2e_lib.sh"
 e2e_check_album "$work"
 echo PASS

@@ -22,16 +22,14 @@ e2e_start_velmora "$2" "$3"
 e2e_dismiss_dic_box_and_find_main
 play=(127 86 32 15) digits=(11 51 73 34) track=(13 28 238 16)
 
-# The album loads half a second after start-up.
-sleep 2
+e2e_wait_for -t 30 e2e_can_play || e2e_fail "the album was never loaded"
 e2e_shot
 dim=$(e2e_max_green "${play[@]}")
 e2e_click 143 93   # Play
 e2e_click 189 93   # Skip to end: from no track, the first
-sleep 0.3
-e2e_shot
-lit=$(e2e_max_green "${play[@]}")
-(( lit >= 240 && dim < 200 )) || e2e_fail "Play is not lit (green $dim before, $lit after)"
+play_lit() { e2e_shot && (($(e2e_max_green "${play[@]}") >= 240)); }
+e2e_wait_for play_lit || e2e_fail "Play is not lit (green $(e2e_max_green "${play[@]}"))"
+((dim < 200)) || e2e_fail "Play was lit before it was clicked (green $dim)"
 first_track=$(e2e_look "${track[@]}")
 first_time=$(e2e_look "${digits[@]}")
 advanced= next=
