@@ -45,7 +45,7 @@ count_jukeboxes() {
   echo "$n"
 }
 
-e2e_wait_for on_bus org.mpris.MediaPlayer2.velmora || e2e_fail "no media player on the bus"
+e2e_wait_for -t 60 on_bus org.mpris.MediaPlayer2.velmora || e2e_fail "no media player on the bus"
 e2e_main=$(e2e_windows_named Velmora)
 eval "$(xdotool getwindowgeometry --shell "$e2e_main")"
 e2e_cx=$((X + 1)) e2e_cy=$((Y + 1))
@@ -91,8 +91,8 @@ video_lamp_lit() { e2e_shot && (( $(e2e_max_green "${video_lamp[@]}") > 150 )); 
 for clip in clip.mp4 clip.mkv; do
   "${mpris[@]}" open "file://$3/$clip"
   e2e_wait_for e2e_prints "$clip" title || e2e_fail "$clip is not the current track ('$(title)')"
-  e2e_wait_for playback_shown || e2e_fail "no playback window for $clip"
-  e2e_wait_for video_lamp_lit || e2e_fail "the video lamp is not lit for $clip"
+  e2e_wait_for -t 30 playback_shown || e2e_fail "no playback window for $clip"
+  e2e_wait_for -t 30 video_lamp_lit || e2e_fail "the video lamp is not lit for $clip"
 done
 
 gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2 \
