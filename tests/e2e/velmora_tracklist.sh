@@ -26,13 +26,6 @@ e2e_dismiss_dic_box_and_find_main
 play=(127 86 32 15) track=(13 28 238 16)
 track_look() { e2e_shot; e2e_look "${track[@]}"; }
 
-# Polls every 0.2 s, for at most $1 tries, until command $2... succeeds.
-poll() {
-  local tries=$1 _
-  shift
-  for _ in $(seq "$tries"); do "$@" && return 0; sleep 0.2; done
-  return 1
-}
 # Succeeds once the track display has shown the same thing for five shots
 # in a row; leaves it in $steady.
 steady= same=0
@@ -48,7 +41,7 @@ shown=
 display_differs() { shown=$(track_look); [[ $shown != "$1" ]]; }
 play_lit() { e2e_shot; (($(e2e_max_green "${play[@]}") >= 240)); }
 
-poll 300 unchanged_display || e2e_fail "the track display never settled"
+e2e_wait_for -t 60 unchanged_display || e2e_fail "the track display never settled"
 no_file=$steady
 
 e2e_click 105 58   # Tracklist
@@ -79,13 +72,13 @@ list_filled() {
   if [[ $now == "$list_steady" ]]; then ((++list_same)); else list_steady=$now list_same=1; fi
   ((list_same >= 5 && ${now%% *} > 1))
 }
-poll 300 list_filled || e2e_fail "the tracklist's list shows no tracks"
+e2e_wait_for -t 60 list_filled || e2e_fail "the tracklist's list shows no tracks"
 [[ $(track_look) == "$no_file" ]] || e2e_fail "the track display changed while nothing was selected"
 
 # The first line, then Select: the first track becomes current.
 tl_click $((list_x + 30)) $((list_y + 6))
 tl_click "$select_x" "$select_y"
-poll 100 display_differs "$no_file" || e2e_fail "Select on the first line left \"No file loaded\" shown"
+e2e_wait_for -t 20 display_differs "$no_file" || e2e_fail "Select on the first line left \"No file loaded\" shown"
 first=$shown
 play_lit && e2e_fail "Play lit although it was not pressed"
 
@@ -100,12 +93,12 @@ line=$(convert "$e2e_work/screen.png" -crop "1x60+$((list_x + tw / 2))+$((list_y
 tl_click $((list_x + 30)) $((list_y + 1 + line + line / 2))
 xdotool windowfocus --sync "$tl"
 xdotool key Return
-poll 100 display_differs "$first" || e2e_fail "Select on the second line did not change the track display"
+e2e_wait_for -t 20 display_differs "$first" || e2e_fail "Select on the second line did not change the track display"
 second=$shown
 [[ $second != "$no_file" ]] || e2e_fail "the second track shows as \"No file loaded\""
 
 e2e_click 143 93   # Play
-poll 100 play_lit || e2e_fail "Play did not light"
+e2e_wait_for -t 20 play_lit || e2e_fail "Play did not light"
 [[ $(track_look) == "$second" ]] || e2e_fail "the track display left the second track when Play was pressed"
 e2e_shot
 cp "$e2e_work/screen.png" "$e2e_work/playing.png"
