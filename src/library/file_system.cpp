@@ -33,7 +33,8 @@ bool ComesBefore(const std::string& a, const std::string& b) {
 PathKind Examine(const std::string& path) {
   struct stat info {};
   if (::stat(path.c_str(), &info) != 0) return PathKind::Missing;
-  return S_ISDIR(info.st_mode) ? PathKind::Folder : PathKind::Other;
+  if (S_ISDIR(info.st_mode)) return PathKind::Folder;
+  return S_ISREG(info.st_mode) ? PathKind::File : PathKind::Special;
 }
 
 bool Exists(const std::string& path) {

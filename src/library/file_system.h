@@ -17,7 +17,8 @@ struct FolderIdentity {
   auto operator<=>(const FolderIdentity&) const = default;
 };
 
-enum class PathKind { Missing, Folder, Other };
+// Special is anything else on disk: a named pipe, a device, a socket.
+enum class PathKind { Missing, Folder, File, Special };
 // What path names (links followed), with one question to the system.
 PathKind Examine(const std::string& path);
 // True when path names something that exists (links followed).

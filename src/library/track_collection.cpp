@@ -105,6 +105,9 @@ void TrackCollection::AddPath(const std::string& path) {
     ScanFolder(path);
     return;
   }
+  // A named pipe, a device or a socket is no track, and reading a pipe would
+  // hold the scan until some program wrote to it.
+  if (kind == fsys::PathKind::Special) return;
   // Testing before building saves reading the tags of a duplicate only to
   // throw them away; the album ends up the same.
   if (m_album.FindFile(path) >= 0) return;

@@ -33,8 +33,9 @@ class TrackCollection : public AlbumStore {
   // forgotten. Does nothing when no drop is being scanned.
   void AbandonDrop();
   // Adds one file as a track, or every file below a folder. "." and "..",
-  // and paths already in the album (exact bytes), add nothing; a path with a
-  // line break is left out and reported at the end of the drop or load.
+  // paths already in the album (exact bytes), and named pipes, devices and
+  // sockets add nothing; a path with a line break is left out and reported
+  // at the end of the drop or load.
   void AddPath(const std::string& path) override;
   // AddPath for every entry of folder, dispatching messages between entries.
   // A folder already entered during the current scan (reached again through
