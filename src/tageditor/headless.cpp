@@ -44,6 +44,9 @@ std::string WhyOpenFailed(const std::string& path, bool writable) {
   if (!EndsInWav(path)) return "the file name must end in wav";
   if (!std::filesystem::exists(path, error)) return "no such file";
   if (std::filesystem::is_directory(path, error)) return "it is a folder";
+  // The reader takes regular files only: reading a named pipe would wait for
+  // a writer, and a device or a socket holds no tags.
+  if (!std::filesystem::is_regular_file(path, error)) return "it is not a regular file";
   return writable ? "it cannot be opened for reading and writing"
                   : "it cannot be opened for reading";
 }

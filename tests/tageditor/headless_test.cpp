@@ -2,9 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <sstream>
 
 #include "editor_test_files.h"
+#include "pipe_guard.h"
 #include "temp_dir.h"
 
 namespace {
@@ -53,13 +56,14 @@ TEST_P(HeadlessFailureTest, SaysWhyAndLeavesTheFilesAlone) {
   const std::string good = m_dir.Write("good.wav", CanonicalWave(SampleBytes(400), {{"INAM", "A"}}));
   const std::string late = m_dir.Write("late.wav", TrailedWave());
   m_dir.Write("text.wav", std::string("plain text, not a RIFF file"));
+  ASSERT_EQ(mkfifo(m_dir.File("pipe.wav").c_str(), 0600), 0);
   const Bytes goodBefore = ReadFileBytes(good);
   const Bytes lateBefore = ReadFileBytes(late);
   std::vector<std::string> args = GetParam().args;
   for (std::string& arg : args) {
     if (arg.front() == '@') arg = m_dir.File(arg.substr(1));
   }
-  EXPECT_EQ(Run(args), GetParam().status);
+  EXPECT_TRUE(EndsWithoutAWriter(m_dir.File("pipe.wav"), [&] { EXPECT_EQ(Run(args), GetParam().status); }));
   EXPECT_NE(m_err.str().find(GetParam().message), std::string::npos) << m_err.str();
   EXPECT_EQ(ReadFileBytes(good), goodBefore);
   EXPECT_EQ(ReadFileBytes(late), lateBefore);
@@ -72,6 +76,8 @@ INSTANTIATE_TEST_SUITE_P(
                       Failure{{"--info", "@missing.wav"}, 1, "no such file"},
                       Failure{{"--set", "INAM=a", "@good.txt"}, 1, "must end in wav"},
                       Failure{{"--info", "@text.wav"}, 1, "is not a RIFF WAVE file"},
+                      Failure{{"--info", "@pipe.wav"}, 1, "pipe.wav: it is not a regular file"},
+                      Failure{{"--set", "INAM=a", "@pipe.wav"}, 1, "pipe.wav: it is not a regular file"},
                       Failure{{"--set", "INAM=a", "@late.wav"}, 1, "bytes after the end of its RIFF chunk"}));
 
 }  // namespace

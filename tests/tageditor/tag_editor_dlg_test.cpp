@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <cstdio>
 
 #include <QApplication>
@@ -16,6 +18,7 @@
 
 #include "editor_test_files.h"
 #include "message_box.h"
+#include "pipe_guard.h"
 #include "riff_check.h"
 #include "save_journal.h"
 #include "temp_dir.h"
@@ -150,10 +153,13 @@ TEST_F(TagEditorDlgTest, FileThatCannotBeOpenedReadWriteLeavesTheWindowAsItWas) 
   Make("notes.txt", kTaggedA);
   Make("folder.wav/inside.wav", kTaggedA);
   m_dir.Write("text.wav", std::string("dataLIST plain text, not a RIFF file"));
-  for (const char* name : {"notes.txt", "folder.wav", "missing.wav", "text.wav"}) {
-    EXPECT_EQ(m_dlg.OpenWaveFile(QString::fromStdString(m_dir.File(name))), 0) << name;
-  }
-  EXPECT_EQ(m_boxes.Texts(), QStringList(4, kOpenError));
+  ASSERT_EQ(mkfifo(m_dir.File("pipe.wav").c_str(), 0600), 0);
+  EXPECT_TRUE(EndsWithoutAWriter(m_dir.File("pipe.wav"), [&] {
+    for (const char* name : {"notes.txt", "folder.wav", "missing.wav", "text.wav", "pipe.wav"}) {
+      EXPECT_EQ(m_dlg.OpenWaveFile(QString::fromStdString(m_dir.File(name))), 0) << name;
+    }
+  }));
+  EXPECT_EQ(m_boxes.Texts(), QStringList(5, kOpenError));
   EXPECT_EQ(m_boxes.All().front().caption, QStringLiteral("Kestrune"));
   EXPECT_EQ(Value("IDC_FILENAME"), QStringLiteral("a.wav"));
   EXPECT_EQ(Edit("IDC_NAME")->text(), QStringLiteral("Joga"));
