@@ -12,7 +12,6 @@
 #include "album_store.h"
 #include "dictionary_store.h"
 #include "media_kind.h"
-#include "path_parts.h"
 #include "text_file.h"
 #include "track_collection.h"
 #include "tracklist_fakes.h"
@@ -216,22 +215,6 @@ TEST(DictionaryStoreTest, ReadsSevenLinesARecordAndSavesThemBack) {
   EXPECT_EQ(store.Entries().GetAt(0).m_nKind, kKindAudio);  // the kind comes from the key
   EXPECT_EQ(store.SaveDictionary(), 1);
   EXPECT_EQ(SavedText(path), Lines(whole) + Lines({"x.wav", "Name", "Artist", "", "", "", ""}));
-}
-
-// A record is found only by a key equal to the file name, byte for byte.
-TEST(DictionaryStoreTest, LookupTakesTheFirstExactMatchAndKeepsThePath) {
-  DictionaryStore store;
-  for (auto [key, name] : {std::pair{"a.wav2", "prefix"}, {"a.wav", "first"}, {"a.wav", "second"}}) {
-    store.Entries().Add(Record(key, name));
-  }
-  for (const std::string file : {"a.wav", "A.WAV", "a.wa"}) {
-    MediaEntry track;
-    track.m_strFile = std::string("music") + kPathSeparator + file;
-    const std::string before = track.m_strFile;
-    EXPECT_EQ(store.Lookup(track), file == "a.wav" ? 1 : 0) << file;
-    EXPECT_EQ(track.m_strName, file == "a.wav" ? "first" : "") << file;
-    EXPECT_EQ(track.m_strFile, before);
-  }
 }
 
 }  // namespace
