@@ -20,10 +20,6 @@ Bytes Saved(const Bytes& original, const Tags& edits, int saves = 1) {
   return *bytes;
 }
 
-Tags ClearSix() {
-  return {{"INAM", ""}, {"IART", ""}, {"IGNR", ""}, {"ICRD", ""}, {"ISRC", ""}, {"ICMT", ""}};
-}
-
 // Odd texts keep their size and are followed by their NUL; even texts count
 // the NUL in the size and get a pad byte after it. After an odd data size the
 // list follows the data's pad byte.
@@ -58,29 +54,9 @@ TEST(WaveInfoWriter, SavingTwiceEqualsSavingOnce) {
   EXPECT_EQ(*bytes, Saved(original, edits));
 }
 
-TEST(WaveInfoWriter, ClearingAllSixTagsRemovesTheList) {
-  const Bytes bare = CanonicalWave(SampleBytes(100));
+TEST(WaveInfoWriter, ClearingEveryTagRemovesTheList) {
   const Bytes tagged = CanonicalWave(SampleBytes(100), {{"INAM", "a"}, {"IART", "b"}, {"IGNR", "c"}});
-  const Bytes saved = Saved(tagged, ClearSix());
-  EXPECT_EQ(saved, bare);
-  EXPECT_EQ(Le32(tagged, 4) - Le32(saved, 4), Le32(tagged, bare.size() + 4) + 8);
-}
-
-// Tags of the table the editor does not show come back in table order; those
-// the table does not name follow as they stood.
-TEST(WaveInfoWriter, EveryOtherSubChunkSurvives) {
-  const Bytes original = CanonicalWave(SampleBytes(10), {{"ISFT", "Editor 2"}, {"ITRK", "3"}, {"ICOP", "(c)"}, {"IXYZ", "ab"}});
-  const Bytes saved = Saved(original, {{"INAM", "Name"}, {"ICMT", "Note"}});
-  const std::string text = ToText(saved);
-  const std::size_t cmt = text.find("ICMT"), cop = text.find("ICOP"), nam = text.find("INAM"), sft = text.find("ISFT");
-  const std::size_t trk = text.find("ITRK"), xyz = text.find("IXYZ");
-  ASSERT_NE(xyz, std::string::npos);
-  EXPECT_TRUE(cmt < cop && cop < nam && nam < sft && sft < trk && trk < xyz);
-  EXPECT_EQ(text.substr(trk, xyz - trk), ToText(InfoSubChunk("ITRK", "3")));
-  CWaveInfoFile wave;
-  OpenBytes(wave, saved);
-  EXPECT_EQ(TagOf(wave, "ICOP"), "(c)");
-  EXPECT_EQ(TagOf(wave, "ISFT"), "Editor 2");
+  EXPECT_EQ(Saved(tagged, {{"INAM", ""}, {"IART", ""}, {"IGNR", ""}}), CanonicalWave(SampleBytes(100)));
 }
 
 TEST(WaveInfoWriter, ReadOnlyModeAndClosedFileRefuseSilently) {
@@ -94,44 +70,35 @@ TEST(WaveInfoWriter, ReadOnlyModeAndClosedFileRefuseSilently) {
   EXPECT_EQ(wave.LastError() + ToText(*bytes), ToText(original));  // no message, no change
 }
 
-// A text the user did not change goes back byte for byte, however long.
-TEST(WaveInfoWriter, TextsAreWrittenWholeAndByteForByte) {
-  const std::string latin1 = "Caf\xe9 \xff\x80";
-  std::string longComment(100 * 1024 + 1, 'c');
-  for (std::size_t i = 0; i < longComment.size(); i += 7) longComment[i] = static_cast<char>('a' + i % 26);
-  const Bytes original = CanonicalWave(SampleBytes(10), {{"ICMT", longComment}, {"IART", latin1}});
-  const Bytes saved = Saved(original, {{"INAM", std::string(400, 'L')}});
-  CWaveInfoFile wave;
-  OpenBytes(wave, saved);
-  EXPECT_EQ(TagOf(wave, "IART"), latin1);
-  EXPECT_EQ(TagOf(wave, "INAM"), std::string(400, 'L'));
-  EXPECT_TRUE(TagOf(wave, "ICMT") == longComment);
-}
-
 // Writers that put their INFO list before the data (or two lists in one file):
-// the list that is retired to JUNK has had its tags carried into the new one.
-TEST(WaveInfoWriter, ListsBeforeTheDataAreRetiredWithTheirTagsCarried) {
+// the list retired to JUNK has its tags carried into the new one, where the
+// list after the data wins. The new list holds the table's tags in table
+// order, byte for byte however long, then the sub-chunks the table does not
+// name as they stood.
+TEST(WaveInfoWriter, ListsBeforeTheDataAreRetiredWithEverySubChunkCarried) {
+  const std::string latin1 = "Caf\xe9\xff\x80", typed(400, 'L');
+  std::string longText(100 * 1024 + 2, 'c');
+  for (std::size_t i = 0; i < longText.size(); i += 7) longText[i] = static_cast<char>('a' + i % 26);
   const Bytes original = RiffBuilder()
                              .Chunk("fmt ", PcmFormat(2, 44100, 16))
-                             .Chunk("LIST", InfoList({{"INAM", "Before"}, {"ISFT", "Lavf"}, {"ITRK", "2"}}))
+                             .Chunk("LIST", InfoList({{"INAM", "Before"}, {"ISFT", "Lavf"}, {"IXYZ", "ab"}, {"IDIT", "1999"}, {"ITRK", "22"}}))
                              .Chunk("data", SampleBytes(20))
-                             .Chunk("LIST", InfoList({{"INAM", "After"}, {"ICMT", "Kept"}}))
+                             .Chunk("LIST", InfoList({{"INAM", "Late"}, {"ICMT", longText}, {"ICOP", latin1}}))
                              .Build();
-  const Bytes saved = Saved(original, {{"IART", "Seen"}});
+  const Bytes saved = Saved(original, {{"IART", typed}});
   const RiffCheck check = CheckRiff(saved);
   ASSERT_TRUE(check.WellFormed()) << check.Problem;
   EXPECT_EQ(check.Chunks[1].Id, "JUNK");
   EXPECT_EQ(check.Chunks.back().Id, "LIST");
-  CWaveInfoFile wave;
-  OpenBytes(wave, saved);
-  for (const auto& [id, text] : Tags{{"IART", "Seen"}, {"INAM", "After"}, {"ICMT", "Kept"}, {"ISFT", "Lavf"}})
-    EXPECT_EQ(TagOf(wave, id), text) << id;
-  EXPECT_NE(ToText(ChunkPayload(saved, check.Chunks.back().Offset)).find("ITRK"), std::string::npos);
+  EXPECT_EQ(ChunkPayload(saved, check.Chunks.back().Offset),
+            InfoList({{"IART", typed}, {"ICMT", longText}, {"ICOP", latin1}, {"INAM", "Late"}, {"ISFT", "Lavf"},
+                      {"IDIT", "1999"}, {"IXYZ", "ab"}, {"ITRK", "22"}}));
 }
 
 struct RefusalCase {
   std::string Name;
   Bytes File;
+  std::string Reason;  // what the message tells of the file
 };
 
 void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.Name; }
@@ -143,29 +110,44 @@ TEST_P(WaveInfoWriterRefusal, LeavesTheFileByteIdenticalAndSaysWhy) {
   auto bytes = OpenBytes(wave, GetParam().File);
   wave.SetTag(fourcc::kINAM, "Never written");
   EXPECT_EQ(wave.WriteInfo(), 0);
-  EXPECT_NE(wave.LastError().find("The tags were not saved"), std::string::npos) << wave.LastError();
+  EXPECT_EQ(wave.LastError(), "The tags were not saved: " + GetParam().Reason + ". The file was not changed.");
   EXPECT_EQ(wave.Close(), 1);
   EXPECT_EQ(*bytes, GetParam().File);
 }
 
 RiffBuilder Base() { return std::move(RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16))); }
 
+// fmt, data and empty JUNK chunks up to `count` chunks.
+Bytes WithChunks(int count) {
+  RiffBuilder builder = Base().Chunk("data", SampleBytes(8));
+  for (int i = 2; i < count; ++i) builder.Chunk("JUNK", Bytes());
+  return builder.Build();
+}
+
+const std::string kNotRiffWave = "the file is not a RIFF WAVE file";
+const std::string kRunsPast = "a chunk runs past the end of the RIFF chunk";
+
 INSTANTIATE_TEST_SUITE_P(
     Layouts, WaveInfoWriterRefusal,
     testing::Values(
-        RefusalCase{"Rf64", Base().Magic("RF64").Chunk("data", SampleBytes(8)).Build()},
-        RefusalCase{"BigEndianRifx", Base().Magic("RIFX").Chunk("data", SampleBytes(8)).Build()},
-        RefusalCase{"RiffSizeZero", Base().RiffSize(0).Chunk("data", SampleBytes(8)).Build()},
-        RefusalCase{"RiffSizeLargerThanFile", Base().RiffSize(5000).Chunk("data", SampleBytes(8)).Build()},
-        RefusalCase{"TruncatedData", Base().Chunk("data", SampleBytes(8), {.DeclaredSize = 80}).Build()},
-        RefusalCase{"BytesAfterTheRiff", Base().Chunk("data", SampleBytes(8)).RiffSize(44).Raw(ToBytes("TAGxx")).Build()},
-        RefusalCase{"NoDataChunk", Base().Chunk("LIST", InfoList({{"INAM", "x"}})).Build()},
-        RefusalCase{"NotWave", Base().FormType("AVI ").Chunk("data", SampleBytes(8)).Build()}),
+        RefusalCase{"Rf64", Base().Magic("RF64").Chunk("data", SampleBytes(8)).Build(), "RF64 files are not supported"},
+        RefusalCase{"BigEndianRifx", Base().Magic("RIFX").Chunk("data", SampleBytes(8)).Build(), kNotRiffWave},
+        RefusalCase{"NotWave", Base().FormType("AVI ").Chunk("data", SampleBytes(8)).Build(), kNotRiffWave},
+        RefusalCase{"RiffSizeZero", Base().RiffSize(0).Chunk("data", SampleBytes(8)).Build(), "the RIFF size in its header is 0"},
+        RefusalCase{"RiffSizeLargerThanFile", Base().RiffSize(5000).Chunk("data", SampleBytes(8)).Build(),
+                    "the RIFF size in its header is larger than the file"},
+        RefusalCase{"TruncatedData", Base().Chunk("data", SampleBytes(8), {.DeclaredSize = 80}).Build(), kRunsPast},
+        RefusalCase{"CutChunkHeader", Base().Chunk("data", SampleBytes(8)).Raw(ToBytes("JUNK")).Build(),
+                    "a chunk header is cut off at the end of the RIFF chunk"},
+        RefusalCase{"BytesAfterTheRiff", Base().Chunk("data", SampleBytes(8)).RiffSize(44).Raw(ToBytes("TAGxx")).Build(),
+                    "the file holds bytes after the end of its RIFF chunk"},
+        RefusalCase{"NoDataChunk", Base().Chunk("LIST", InfoList({{"INAM", "x"}})).Build(), "the file holds no data chunk"},
+        RefusalCase{"TooManyChunks", WithChunks(65537), "the file holds too many chunks"}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.Name; });
 
 // Ordinary files whose data lies past byte 128, whose INFO list follows
-// another LIST or stands before cue points are saved; every chunk but the
-// INFO lists keeps its bytes and its place.
+// another LIST or stands before cue points, are saved; every chunk but the
+// INFO lists keeps its id, its place and its bytes.
 TEST(WaveInfoWriter, LateDataAndOtherListsAreSavedWithEveryOtherChunkKept) {
   const Bytes files[] = {
       Base().Chunk("bext", Bytes(602, 0)).Chunk("data", SampleBytes(80)).Build(),
@@ -174,12 +156,7 @@ TEST(WaveInfoWriter, LateDataAndOtherListsAreSavedWithEveryOtherChunkKept) {
   };
   for (const Bytes& original : files) {
     const Bytes saved = Saved(original, {{"INAM", "New"}});
-    const RiffCheck before = CheckRiff(original), after = CheckRiff(saved);
-    ASSERT_TRUE(after.WellFormed()) << after.Problem;
-    for (const CheckedChunk& chunk : before.Chunks) {
-      if (ToText(ChunkPayload(original, chunk.Offset)).rfind("INFO", 0) == 0) continue;
-      EXPECT_EQ(ChunkPayload(saved, chunk.Offset), ChunkPayload(original, chunk.Offset)) << chunk.Id;
-    }
+    EXPECT_EQ(BrokenSavePromise(original, saved, true), "");
     CWaveInfoFile wave;
     OpenBytes(wave, saved);
     EXPECT_EQ(TagOf(wave, "INAM"), "New");
