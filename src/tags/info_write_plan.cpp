@@ -41,6 +41,10 @@ std::string CheckReadBack(ByteSource& source, const InfoWritePlan& plan, const s
   for (std::uint64_t offset : plan.RetiredLists) result.Patch(offset, Le32Bytes(fourcc::kJunk));
   result.Patch(4, Le32Bytes(static_cast<std::uint32_t>(length - 8)));
   if (!list.empty()) result.Patch(plan.ListOffset, list);
+  // A save leaves a layout that the next save accepts too.
+  BlockReader reader(result);
+  if (const RiffLayout layout = WalkRiffChunks(reader); !layout.Problem.empty())
+    return "with the new tags, " + layout.Problem;
   const WaveScan reread = ScanWave(result);
   if (!SamePresentTags(reread.Entries, tags.Entries) || reread.Foreign != tags.Foreign)
     return "the new tags could not be read back from this file's layout";

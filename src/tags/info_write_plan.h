@@ -39,8 +39,8 @@ struct TagsToWrite {
 
 // The bytes of the file after the plan is carried out with list as the new
 // LIST chunk (empty: no list), read through a view that changes nothing.
-// Returns an empty text when reading that result gives exactly `tags`,
-// otherwise why not.
+// Returns an empty text when a save would accept that result and reading it
+// gives exactly `tags`, otherwise why not.
 std::string CheckReadBack(ByteSource& source, const InfoWritePlan& plan, const std::vector<std::uint8_t>& list,
                           const TagsToWrite& tags);
 

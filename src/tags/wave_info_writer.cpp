@@ -10,7 +10,9 @@
 
 namespace {
 
-constexpr std::uint64_t kLargestRiffFile = std::uint64_t{UINT32_MAX} + 8;
+// A RIFF size could describe a few bytes more, but the walk refuses files of
+// 4 GiB, and no save may make a file that the next save refuses.
+constexpr std::uint64_t kFourGiB = std::uint64_t{1} << 32;
 
 // The new end of the file, from where the list starts (or from the old end,
 // when an odd last chunk lacks its pad byte) to the new length.
@@ -103,7 +105,7 @@ int CWaveInfoFile::WriteInfo() {
 
   const std::vector<std::uint8_t> list = BuildInfoList(m_entries, m_foreign);
   const std::uint64_t length = PlannedLength(plan, list);
-  if (length > kLargestRiffFile) return RefuseWrite("the file would grow to 4 GiB or more");
+  if (length >= kFourGiB) return RefuseWrite("the file would grow to 4 GiB or more");
   if (const std::string reason = CheckReadBack(*m_store, plan, list, {m_entries, m_foreign}); !reason.empty())
     return RefuseWrite(reason);
   const auto riffSize = static_cast<std::uint32_t>(length - 8);

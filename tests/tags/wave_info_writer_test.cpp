@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "four_cc.h"
 #include "riff_builder.h"
 #include "riff_check.h"
@@ -142,23 +144,90 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"BytesAfterTheRiff", Base().Chunk("data", SampleBytes(8)).RiffSize(44).Raw(ToBytes("TAGxx")).Build(),
                     "the file holds bytes after the end of its RIFF chunk"},
         RefusalCase{"NoDataChunk", Base().Chunk("LIST", InfoList({{"INAM", "x"}})).Build(), "the file holds no data chunk"},
-        RefusalCase{"TooManyChunks", WithChunks(65537), "the file holds too many chunks"}),
+        RefusalCase{"TooManyChunks", WithChunks(65537), "the file holds too many chunks"},
+        RefusalCase{"TooManyChunksWithTheList", WithChunks(65536), "with the new tags, the file holds too many chunks"}),
     [](const testing::TestParamInfo<RefusalCase>& info) { return info.param.Name; });
 
 // Ordinary files whose data lies past byte 128, whose INFO list follows
-// another LIST or stands before cue points, are saved; every chunk but the
-// INFO lists keeps its id, its place and its bytes.
+// another LIST or stands before cue points, or that hold as many chunks as a
+// save accepts with the new list, are saved, and can be saved again; every
+// chunk but the INFO lists keeps its id, its place and its bytes.
 TEST(WaveInfoWriter, LateDataAndOtherListsAreSavedWithEveryOtherChunkKept) {
   const Bytes files[] = {
       Base().Chunk("bext", Bytes(602, 0)).Chunk("data", SampleBytes(80)).Build(),
       Base().Chunk("data", SampleBytes(33)).Chunk("LIST", InfoList({{"INAM", "Old"}})).Chunk("cue ", SampleBytes(28)).Build(),
       Base().Chunk("data", SampleBytes(8)).Chunk("LIST", ToBytes("adtlxxxx")).Chunk("LIST", InfoList({{"IART", "x"}})).Build(),
+      WithChunks(65535),
   };
   for (const Bytes& original : files) {
     const Bytes saved = Saved(original, {{"INAM", "New"}});
     EXPECT_EQ(BrokenSavePromise(original, saved, true), "");
     CWaveInfoFile wave;
     OpenBytes(wave, saved);
+    EXPECT_EQ(TagOf(wave, "INAM"), "New");
+    EXPECT_EQ(BrokenSavePromise(saved, Saved(saved, {{"IART", "Again"}}), true), "");  // and saved again
+  }
+}
+
+// A file of any length whose bytes are 0 but for those written: a file near
+// 4 GiB without 4 GiB of memory. A growing save never cuts it.
+struct SparseFile {
+  std::uint64_t length;
+  std::map<std::uint64_t, std::uint8_t> bytes;
+  bool operator==(const SparseFile&) const = default;
+};
+
+class SparseStore final : public ByteStore {
+ public:
+  explicit SparseStore(SparseFile& file) : file_(file) {}
+  std::uint64_t Size() const override { return file_.length; }
+  std::size_t ReadAt(std::uint64_t offset, std::span<std::uint8_t> out) override {
+    const auto count = static_cast<std::size_t>(offset < file_.length ? std::min<std::uint64_t>(out.size(), file_.length - offset) : 0);
+    std::fill_n(out.begin(), count, 0);
+    for (auto at = file_.bytes.lower_bound(offset); at != file_.bytes.end() && at->first < offset + count; ++at)
+      out[at->first - offset] = at->second;
+    return count;
+  }
+  bool WriteAt(std::uint64_t offset, std::span<const std::uint8_t> bytes) override {
+    for (std::uint8_t byte : bytes) file_.bytes[offset++] = byte;
+    file_.length = std::max(file_.length, offset);
+    return true;
+  }
+  bool Truncate(std::uint64_t) override { return false; }
+  bool Flush() override { return true; }
+  bool Close() override { return true; }
+
+ private:
+  SparseFile& file_;
+};
+
+// Files of 4 GiB or more are refused, and so is a save that would make one (a
+// 24-byte list is added here), so every saved file can be saved again.
+TEST(WaveInfoWriter, NoSaveReachesOrChangesAFileOf4GiB) {
+  constexpr std::uint64_t k4GiB = std::uint64_t{1} << 32;
+  for (const auto& [length, reason] : std::vector<std::pair<std::uint64_t, std::string>>{
+           {k4GiB - 26, ""}, {k4GiB - 24, "the file would grow to 4 GiB or more"}, {k4GiB, "the file is 4 GiB or larger"}}) {
+    SparseFile file{length, {}};
+    Bytes head = Base().RiffSize(static_cast<std::uint32_t>(length - 8)).Build();
+    PushFourCC(head, "data");
+    PushLe32(head, static_cast<std::uint32_t>(length - head.size() - 4));
+    SparseStore(file).WriteAt(0, head);
+    const SparseFile before = file;
+    CWaveInfoFile wave;
+    wave.SetAccessMode(ReadWrite);
+    ASSERT_EQ(wave.OpenStore(std::make_unique<SparseStore>(file), "big.wav"), 1);
+    wave.Parse();
+    wave.SetTag(fourcc::kINAM, "New");
+    EXPECT_EQ(wave.WriteInfo(), reason.empty() ? 1 : 0);
+    EXPECT_EQ(wave.LastError(), reason.empty() ? "" : "The tags were not saved: " + reason + ". The file was not changed.");
+    wave.Close();
+    if (!reason.empty()) {
+      EXPECT_TRUE(file == before) << reason;
+      continue;
+    }
+    EXPECT_EQ(file.length, k4GiB - 2);
+    wave.OpenStore(std::make_unique<SparseStore>(file), "big.wav");
+    wave.Parse();
     EXPECT_EQ(TagOf(wave, "INAM"), "New");
   }
 }
