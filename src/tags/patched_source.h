@@ -24,6 +24,7 @@ class PatchedSource final : public ByteSource {
     std::vector<std::uint8_t> Bytes;
   };
   ByteSource& base_;
+  std::uint64_t baseLength_;
   std::uint64_t length_;
   std::vector<Piece> pieces_;
 };
