@@ -13,13 +13,6 @@ using Tags = std::vector<std::pair<std::string, std::string>>;
 const Tags kSixTags = {{"INAM", "Title"}, {"IART", "Artist"}, {"IGNR", "Jazz"},
                        {"ICRD", "1999"}, {"ISRC", "Album"}, {"ICMT", "Comment"}};
 
-Bytes ListChunk(const Bytes& payload) {
-  Bytes chunk = ToBytes("LIST");
-  PushLe32(chunk, static_cast<std::uint32_t>(payload.size()));
-  chunk.insert(chunk.end(), payload.begin(), payload.end());
-  return chunk;
-}
-
 TEST(WaveInfoFileRead, CanonicalFileGivesHeaderAndAllSixTags) {
   CWaveInfoFile wave;
   OpenBytes(wave, CanonicalWave(SampleBytes(1000), kSixTags));
@@ -82,37 +75,26 @@ TEST(WaveInfoFileRead, ListAfterTheDataComesFirstAndKeepsItsOwnSize) {
   EXPECT_EQ(TagOf(wave, "ICMT"), std::string(90, 'c'));
 }
 
+// The later of two sub-chunks wins; a text of only a NUL is absent; a text is
+// read whole, and without its NUL it stops at its declared size instead of
+// running into the next sub-chunk.
 TEST(WaveInfoFileRead, SubChunkRules) {
   Bytes info = ToBytes("INFO");
   for (const Bytes& sub : {InfoSubChunk("INAM", "First"), InfoSubChunk("ITRK", "7"), InfoSubChunk("INAM", "Second"),
-                           InfoSubChunk("IART", ""), InfoSubChunk("ICMT", std::string(300, 'c'))})
+                           InfoSubChunk("IART", ""), InfoSubChunk("ICMT", std::string(300, 'c')),
+                           ToBytes(std::string_view("ISBJ\x04\0\0\0Abcd", 12)), InfoSubChunk("ISFT", "Next")})
     info.insert(info.end(), sub.begin(), sub.end());
   CWaveInfoFile wave;
   OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).Chunk("data", SampleBytes(10)).Chunk("LIST", info).Build());
   EXPECT_EQ(TagOf(wave, "INAM"), "Second");  // the later one wins
   EXPECT_EQ(TagOf(wave, "IART"), "<absent>");  // only a NUL
   EXPECT_EQ(TagOf(wave, "ICMT"), std::string(300, 'c'));  // whole, no 160-byte cap
+  EXPECT_EQ(TagOf(wave, "ISBJ") + TagOf(wave, "ISFT"), "AbcdNext");
   EXPECT_EQ(wave.SetTag(fourcc::kIART, "Set"), 1);  // stored; an empty text or another id stores nothing
   EXPECT_EQ(wave.SetTag(fourcc::kIART, "") + wave.SetTag(MakeFourCC("ITRK"), "x"), 0);
   std::string out = "x";
   EXPECT_EQ(wave.GetTag(MakeFourCC("ITRK"), out), 0);
   EXPECT_EQ(out, "");
-}
-
-// A text without its NUL stops at its declared size instead of running into
-// the next sub-chunk.
-TEST(WaveInfoFileRead, TextStopsAtItsDeclaredSize) {
-  Bytes info = ToBytes("INFO");
-  Bytes name = ToBytes("INAM");
-  PushLe32(name, 4);
-  for (char c : std::string("Abcd")) name.push_back(static_cast<std::uint8_t>(c));
-  info.insert(info.end(), name.begin(), name.end());
-  const Bytes artist = InfoSubChunk("IART", "Next");
-  info.insert(info.end(), artist.begin(), artist.end());
-  CWaveInfoFile wave;
-  OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).Chunk("data", SampleBytes(10)).Chunk("LIST", info).Build());
-  EXPECT_EQ(TagOf(wave, "INAM"), "Abcd");
-  EXPECT_EQ(TagOf(wave, "IART"), "Next");
 }
 
 TEST(WaveInfoFileRead, ListRunningPastTheEndKeepsTheTagsReadSoFar) {
@@ -142,7 +124,7 @@ TEST(WaveInfoFileRead, HugeDataSizeDoesNotWrap) {
   OpenBytes(wave, RiffBuilder()
                       .Chunk("fmt ", PcmFormat(2, 44100, 16))
                       .Chunk("data", SampleBytes(10), {.DeclaredSize = 0xFFFFFFF0})
-                      .Raw(ListChunk(InfoList({{"INAM", "Wrapped"}})))
+                      .Chunk("LIST", InfoList({{"INAM", "Wrapped"}}))
                       .Build());
   EXPECT_FALSE(wave.ListFound());
   EXPECT_EQ(TagOf(wave, "INAM"), "<absent>");
