@@ -2,9 +2,7 @@
 // and with or without a sound device.
 #include "qt_mci_window.h"
 
-#include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <memory>
 
 #include <QTest>
@@ -28,28 +26,8 @@ Bytes ShortWave() {
   return RiffBuilder().Chunk("fmt ", PcmFormat(1, 8000, 16)).Chunk("data", Bytes(24000, 0)).Build();
 }
 
-// Every audio output this machine's GStreamer offers is ranked out before the
-// first player starts it, so the player takes the silent, clocked sink it
-// falls back to whatever plugins are installed: the same run everywhere.
-void ChooseTheSilentAudioOutput() {
-  std::string ranks;
-  if (FILE* list = popen("gst-inspect-1.0 --types=Sink/Audio 2>/dev/null", "r")) {
-    char line[512];
-    while (std::fgets(line, sizeof line, list) != nullptr) {
-      // "plugin:  element: description"
-      char element[128];
-      if (std::sscanf(line, "%*[^:]: %127[^:]:", element) == 1 && std::string(element) != "autoaudiosink")
-        ranks += std::string(ranks.empty() ? "" : ",") + element + ":NONE";
-    }
-    pclose(list);
-  }
-  setenv("GST_PLUGIN_FEATURE_RANK", ranks.c_str(), 1);
-}
-
 class QtMciWindowTest : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() { ChooseTheSilentAudioOutput(); }
-
   void SetUp() override {
     mci = std::make_unique<QtMciWindow>(&owner, 30, 40);
     mci->SetPositionListener(&recorder);
