@@ -120,6 +120,9 @@ class CMainDlg : public QWidget,
   // plays it on even when the album no longer holds it.
   const MediaEntry& OpenedTrack() const { return m_openedTrack; }
   int OpenedTrackSerial() const { return m_nOpenedTrackSerial; }
+  // True while a track is being opened, its medium loading or its message
+  // box up: the playback window holds no medium until the open ends.
+  bool IsOpeningTrack() const { return m_bOpeningTrack; }
   // Where random play draws its values (0-32767); the seeded 15-bit
   // generator unless replaced.
   void SetRandomSource(std::function<std::int32_t()> draw) { m_drawRandom = std::move(draw); }

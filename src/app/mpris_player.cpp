@@ -274,6 +274,10 @@ QVariantMap CMprisPlayer::ChangingProperties() const {
 }
 
 void CMprisPlayer::Poll() {
+  // Halfway through an open there is no medium: the status would read
+  // Stopped and the track unseekable for a moment. The next look after the
+  // open tells the desktop what it needs to know.
+  if (m_mainDlg.IsOpeningTrack()) return;
   // A file handed in by OpenUri plays once its drop has put it in the album;
   // opening it is a command like the others, and waits as they do.
   if (!m_strPendingPlay.empty() && m_mainDlg.TracklistDlg().Album().FindFile(m_strPendingPlay) >= 0) {

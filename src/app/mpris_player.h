@@ -73,6 +73,7 @@ class CMprisPlayer : public QObject {
   void RunQueued();
   // Compares the properties with the last look and reports what changed; a
   // position that jumped (a seek from the window) is reported as a seek.
+  // While a track opens it waits for the next look.
   void Poll();
 
  signals:
