@@ -19,6 +19,11 @@ constexpr qint64 kUsPerMs = 1000;
 // A position further than this from where playback would have taken it
 // since the last look was moved by a seek.
 constexpr qint64 kSeekJumpUs = 1500 * kUsPerMs;
+// Playback never takes the position back, and a pause holds it still: a
+// move back, or one while not playing at either look, larger than a late
+// report of the back end is a seek. Rewind just past the first second is
+// one, and moves less than kSeekJumpUs.
+constexpr qint64 kStillJumpUs = 500 * kUsPerMs;
 // How often commands held by a modal box look whether it has gone.
 constexpr int kHoldRetryMs = 100;
 const QString kNoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTrack");
@@ -290,6 +295,8 @@ void CMprisPlayer::Poll() {
     });
     m_strPendingPlay.clear();
   }
+  const QString playing = QStringLiteral("Playing");
+  const bool wasPlaying = m_lastProperties.value(QStringLiteral("PlaybackStatus")).toString() == playing;
   const QVariantMap now = ChangingProperties();
   QVariantMap changed;
   for (auto it = now.begin(); it != now.end(); ++it) {
@@ -300,9 +307,10 @@ void CMprisPlayer::Poll() {
 
   const qint64 position = Position();
   const QString status = now.value(QStringLiteral("PlaybackStatus")).toString();
-  const qint64 expected = m_nLastPositionUs + (status == QStringLiteral("Playing") ? m_sinceLastPoll.elapsed() * kUsPerMs : 0);
+  const qint64 expected = m_nLastPositionUs + (status == playing ? m_sinceLastPoll.elapsed() * kUsPerMs : 0);
+  const qint64 jump = status == playing || wasPlaying ? kSeekJumpUs : kStillJumpUs;
   if (status != QStringLiteral("Stopped") && !changed.contains(QStringLiteral("Metadata")) &&
-      std::abs(position - expected) > kSeekJumpUs)
+      (position < m_nLastPositionUs - kStillJumpUs || std::abs(position - expected) > jump))
     emit seeked(position);
   m_sinceLastPoll.restart();
   m_nLastPositionUs = position;
