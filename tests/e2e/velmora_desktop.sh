@@ -73,9 +73,12 @@ e2e_wait_for both_lit || e2e_fail "Loop and Random are not both lit on screen"
 # A second start here hands its file over and ends; one elsewhere runs.
 "$velmora" "$3/handed.wav" || e2e_fail "the second start ended with $?"
 [[ $(count_jukeboxes) == 1 ]] || e2e_fail "$(count_jukeboxes) jukeboxes run in one folder"
+# A folder's jukebox owns a bus name made from a hash of the folder's path.
+other_name=org.velmora.Folder.h$(printf %s "$(realpath "$3/other")" | sha1sum | cut -c1-24)
 (cd "$3/other" && exec "$velmora" 2>/dev/null) &
 other=$!
-e2e_wait_for e2e_prints 2 count_jukeboxes || e2e_fail "a start in another folder did not run"
+e2e_wait_for -t 60 on_bus "$other_name" || e2e_fail "a start in another folder did not take that folder"
+[[ $(count_jukeboxes) == 2 ]] || e2e_fail "$(count_jukeboxes) jukeboxes run in two folders"
 kill "$other"
 
 # Videos open the playback window, at its stored place, and light the video
