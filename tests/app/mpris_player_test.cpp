@@ -113,32 +113,15 @@ TEST_F(MprisPlayerTest, StateFollowsTheButtonsAndChangesAreAnnounced) {
   EXPECT_EQ(changes.last().at(0).toMap().value(QStringLiteral("Shuffle")).toBool(), true);
 }
 
-// Seeks move the playback window and are announced; a relative one past the
-// end is the next track, a position past it or for a track since replaced
-// is ignored.
-TEST_F(MprisPlayerTest, SeeksMoveThePlaybackWindow) {
+// A relative seek past the track's end goes to the next track. (Seeks within
+// a track, by place and by track id, are checked over the bus.)
+TEST_F(MprisPlayerTest, ASeekPastTheEndIsTheNextTrack) {
   AddTracks({60000, 30000});
   PlayTrack(0);
-  m_mci->Advance(10000);
   CMprisPlayer player(*m_dlg);
-  QSignalSpy seeks(&player, &CMprisPlayer::seeked);
-  const QString first = player.Metadata().value(QStringLiteral("mpris:trackid")).value<QDBusObjectPath>().path();
-  const auto run = [&](const std::function<void()>& call) {
-    call();
-    player.RunQueued();
-  };
-  run([&] { player.Seek(2000000); });
-  EXPECT_EQ(player.Position(), 12000000);
-  run([&] { player.SetPosition(first, 61000000); });
-  run([&] { player.SetPosition(first + QStringLiteral("0"), 1000000); });
-  EXPECT_EQ(player.Position(), 12000000);
-  EXPECT_EQ(Current(), 0);
-  run([&] { player.SetPosition(first, 1000000); });
-  EXPECT_EQ(player.Position(), 1000000);
-  EXPECT_EQ(seeks.size(), 2);
-  run([&] { player.Seek(90000000); });
+  player.Seek(90000000);
+  player.RunQueued();
   EXPECT_EQ(Current(), 1);
-  run([&] { player.SetPosition(first, 1000000); });
   EXPECT_EQ(player.Position(), 0);
 }
 
