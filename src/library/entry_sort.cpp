@@ -8,7 +8,7 @@
 
 namespace {
 
-// FolderPart without the copy: the path up to and including its last separator.
+// The folder of a path: up to and including its last separator, empty without one.
 std::string_view FolderView(std::string_view path) {
   const auto cut = path.rfind(kPathSeparator);
   return cut == std::string_view::npos ? std::string_view() : path.substr(0, cut + 1);

@@ -1,10 +1,5 @@
 #include "path_parts.h"
 
-std::string FolderPart(std::string_view path) {
-  const auto cut = path.rfind(kPathSeparator);
-  return cut == std::string_view::npos ? std::string() : std::string(path.substr(0, cut + 1));
-}
-
 std::string FileNamePart(std::string_view path) {
   const auto cut = path.rfind(kPathSeparator);
   return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));

@@ -12,11 +12,9 @@ inline constexpr char kPathSeparator = '/';
 
 // Path helpers working on single bytes; each looks for the last occurrence of
 // one character.
-//   FolderPart:    up to and including the last separator, empty without one.
 //   FileNamePart:  after the last separator, the whole text without one.
 //   ExtensionPart: after the last ".", the whole text without one (so a file
 //                  called "mp3" is its own extension).
-std::string FolderPart(std::string_view path);
 std::string FileNamePart(std::string_view path);
 std::string ExtensionPart(std::string_view name);
 

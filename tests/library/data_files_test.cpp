@@ -1,16 +1,21 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
+#include <linux/filter.h>
+#include <linux/seccomp.h>
+#include <sys/prctl.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <csignal>
+#include <cerrno>
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 
 #include "album_store.h"
 #include "dictionary_store.h"
+#include "line_breaks.h"
 #include "media_kind.h"
 #include "text_file.h"
 #include "track_collection.h"
@@ -21,18 +26,7 @@ namespace {
 
 namespace fs = std::filesystem;
 
-TEST(LineReaderTest, ReadsWholeLinesWithEitherLineEnd) {
-  TempDir dir;
-  const std::string longLine(200000, 'x');  // longer than the read buffer
-  const std::string path = dir.Write("f", "a\r\n\nc\rd\n" + longLine + "\nlast");
-  LineReader reader;
-  ASSERT_TRUE(reader.Open(path));
-  std::vector<std::string> lines;
-  for (std::string line; reader.ReadLine(line);) lines.push_back(line);
-  EXPECT_EQ(lines, (std::vector<std::string>{"a", "", "c\rd", longLine, "last"}));
-}
-
-// Runs body in a child process (limits and signal settings stay there) while
+// Runs body in a child process (a filter it installs stays there) while
 // this one runs alongside; true when both returned true.
 bool InChild(const std::function<bool()>& body, const std::function<bool()>& alongside = [] { return true; }) {
   const pid_t child = fork();
@@ -40,6 +34,19 @@ bool InChild(const std::function<bool()>& body, const std::function<bool()>& alo
   const bool done = alongside();
   int status = 0;
   return done && child > 0 && waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+// From here on this process's calls of the given system functions fail with
+// EIO. A seccomp filter cannot be lifted: install it in a child process.
+bool FailCalls(const std::vector<int>& calls) {
+  std::vector<sock_filter> filter{BPF_STMT(BPF_LD | BPF_W | BPF_ABS, offsetof(seccomp_data, nr))};
+  for (const int call : calls) {
+    filter.push_back(BPF_JUMP(BPF_JMP | BPF_JEQ | BPF_K, static_cast<unsigned>(call), 0, 1));
+    filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ERRNO | EIO));
+  }
+  filter.push_back(BPF_STMT(BPF_RET | BPF_K, SECCOMP_RET_ALLOW));
+  const sock_fprog program{static_cast<unsigned short>(filter.size()), filter.data()};
+  return prctl(PR_SET_NO_NEW_PRIVS, 1, 0, 0, 0) == 0 && prctl(PR_SET_SECCOMP, SECCOMP_MODE_FILTER, &program) == 0;
 }
 
 // The names in a folder, sorted: a temporary file left behind shows here.
@@ -76,7 +83,8 @@ INSTANTIATE_TEST_SUITE_P(AlbumAndDictionary, DataFileTest, testing::Bool(),
                          [](const auto& info) { return info.param ? "Album" : "Dictionary"; });
 
 // A missing file is made empty, an empty store empties the file, and one that
-// cannot be made (a folder has its name) ends the program.
+// cannot be made (a folder has its name, or its own folder is gone) ends the
+// program.
 TEST_P(DataFileTest, MissingFilesAreMadeAndAnEmptyStoreEmptiesTheFile) {
   EXPECT_EQ(Load(), LoadResult::CreatedEmpty);
   EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{name});
@@ -86,46 +94,49 @@ TEST_P(DataFileTest, MissingFilesAreMadeAndAnEmptyStoreEmptiesTheFile) {
   fs::remove(path);
   fs::create_directory(path);
   EXPECT_EQ(Load(), LoadResult::MustExit);
+  fs::remove_all(dir.Path());
+  EXPECT_EQ(Load(), LoadResult::MustExit);
   const std::string toCreate = "Cannot open " + name + "\nWill attempt to create";
-  EXPECT_EQ(messages, (std::vector<std::string>{toCreate, toCreate, "Cannot create.  Exiting..."}));
+  const std::string exiting = "Cannot create.  Exiting...";
+  EXPECT_EQ(messages, (std::vector<std::string>{toCreate, toCreate, exiting, toCreate, exiting}));
 }
 
-// A write that fails part-way (made here by a file size limit, which binds
-// root too) keeps the old file, leaves nothing beside it, tells the user and
-// keeps the records in memory.
-TEST_P(DataFileTest, AFailedWriteKeepsTheOldFileAndTheRecords) {
-  dir.Write(name, old);
-  EXPECT_TRUE(InChild([&] {
-    std::signal(SIGXFSZ, SIG_IGN);  // the write then fails instead of ending the process
-    const rlimit limit{2, 2};
-    return Load() == LoadResult::Loaded && setrlimit(RLIMIT_FSIZE, &limit) == 0 && Save() == 0 &&
-           messages == std::vector<std::string>{"Cannot open " + name} && Size() == 1;
-  }));
-  EXPECT_EQ(SavedText(path), old);
-  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{name});
-}
-
-// A save writes the file a link names, relative to the link's folder; the
-// link stays one and the file keeps its permission bits (0646: neither a
+// Every save goes to the file a link names (relative to the link's folder);
+// the link stays one and the file keeps its permission bits (0646: neither a
 // private temporary file's nor what the usual umask gives). Where the folder
-// then takes no new file but the file is writable, the save writes over the
-// file rather than losing the run's records.
-TEST_P(DataFileTest, ALinkStaysALinkTheModeIsKeptAndAShutFolderGetsTheFileWrittenInPlace) {
-  fs::permissions(dir.Path(), static_cast<fs::perms>(0755));  // the unprivileged child must reach it
-  const std::string target = dir.Write("kept/" + name, old);
-  fs::permissions(target, static_cast<fs::perms>(0646));
-  fs::create_symlink(fs::path("kept") / name, path);
-  EXPECT_EQ(Load(), LoadResult::Loaded);
-  EXPECT_EQ(Save(), 1);
-  EXPECT_TRUE(fs::is_symlink(path));
-  EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(0646));
-  EXPECT_EQ(SavedText(target), saved);
-  dir.Write("kept/" + name, old);
-  fs::permissions(dir.File("kept"), static_cast<fs::perms>(0555));
-  EXPECT_TRUE(RunUnprivileged([&] { return Load() == LoadResult::Loaded && Save() == 1 && messages.empty(); }));
-  fs::permissions(dir.File("kept"), fs::perms::owner_all, fs::perm_options::add);
-  EXPECT_EQ(SavedText(target), saved);
-  EXPECT_EQ(Names(dir.File("kept")), std::vector<std::string>{name});
+// takes no new file but the file is writable, the save writes over the file
+// rather than losing the run's records. A save that fails at any step (a call
+// made to fail) keeps the old file, leaves nothing beside it, tells the user
+// and keeps the records in memory.
+TEST_P(DataFileTest, ASaveThroughALinkEndsWholeOrKeepsTheOldFile) {
+  const struct {
+    const char* step;
+    std::vector<int> calls;  // none: the save succeeds
+    bool inPlace;
+  } saves[] = {{"replace", {}, false}, {"in place", {}, true}, {"write in place", {SYS_pwrite64}, true},
+               {"write", {SYS_write}, false}, {"chmod", {SYS_fchmod}, false}, {"sync", {SYS_fsync}, false},
+               {"close", {SYS_close}, false}, {"rename", {SYS_rename, SYS_renameat, SYS_renameat2}, false}};
+  fs::permissions(dir.Path(), static_cast<fs::perms>(0755));  // the unprivileged child must reach kept/
+  const std::string target = dir.File("kept/" + name);
+  for (const auto& each : saves) {
+    SCOPED_TRACE(each.step);
+    const bool fails = !each.calls.empty();
+    dir.Write("kept/" + name, old);
+    fs::permissions(target, static_cast<fs::perms>(0646));
+    fs::permissions(dir.File("kept"), static_cast<fs::perms>(each.inPlace ? 0555 : 0755));
+    if (!fs::is_symlink(path)) fs::create_symlink(fs::path("kept") / name, path);
+    messages.clear();
+    const auto save = [&] {
+      return Load() == LoadResult::Loaded && FailCalls(each.calls) && Save() == (fails ? 0 : 1) &&
+             messages == std::vector<std::string>(fails ? 1 : 0, "Cannot open " + name) && Size() == 1;
+    };
+    EXPECT_TRUE(each.inPlace ? RunUnprivileged(save) : InChild(save));
+    fs::permissions(dir.File("kept"), fs::perms::owner_all, fs::perm_options::add);
+    EXPECT_EQ(SavedText(target), fails ? old : saved);
+    EXPECT_EQ(Names(dir.File("kept")), std::vector<std::string>{name});
+    EXPECT_TRUE(fs::is_symlink(path));
+    EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(0646));
+  }
 }
 
 // Each process writes a temporary file of its own, so every save of both
@@ -152,6 +163,21 @@ TEST(AtomicFileWriterTest, TwoProcessesSavingAtOnceLeaveOneWholeVersionInTheUmas
   EXPECT_TRUE(saved == texts[0] || saved == texts[1]) << saved.size() << " bytes";
   EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{"default.dic"});
   EXPECT_EQ(fs::status(path).permissions(), static_cast<fs::perms>(0640));
+}
+
+// Nothing can be written for a loop of links or a folder: Open says so, and
+// the rest does nothing.
+TEST(AtomicFileWriterTest, RefusesWhatItCannotReplace) {
+  TempDir dir;
+  fs::create_symlink("loop", dir.File("loop"));
+  fs::create_directory(dir.File("folder"));
+  for (const std::string& path : {dir.File("loop"), dir.File("folder")}) {
+    AtomicFileWriter writer;
+    EXPECT_FALSE(writer.Open(path)) << path;
+    writer.Write("new");
+    EXPECT_FALSE(writer.Commit()) << path;
+  }
+  EXPECT_EQ(Names(dir.Path()), (std::vector<std::string>{"folder", "loop"}));
 }
 
 // A load drops comments, blank lines and duplicates, expands a folder line in
@@ -187,34 +213,38 @@ TEST(AlbumStoreTest, ALoadKeepsEachTrackOnceExpandsFoldersAndHoldsASaveToItsEnd)
   EXPECT_EQ(SavedText(path), Lines(files));
 }
 
-MediaEntry Record(const std::string& key, const std::string& name, const std::string& artist = "") {
-  MediaEntry record = DictionaryStore::MakeRecord(key);
-  record.m_strName = name;
-  record.m_strArtist = artist;
-  return record;
-}
-
-// Seven lines a record, name before artist and source before comment; a
-// short last record reads its missing lines as empty texts, and a save
-// writes it whole.
+// Seven lines a record, name before artist and source before comment, each
+// line whole whatever its length and line end (a CR alone stays in its line);
+// a short last record without a last line end reads its missing lines as
+// empty texts, and a save writes it whole. A lookup goes by a path's file name.
 TEST(DictionaryStoreTest, ReadsSevenLinesARecordAndSavesThemBack) {
   TempDir dir;
-  const std::string longName(5000, 'm');  // beyond any old line limit
-  const std::vector<std::string> whole{"a.wav", "A", "B", "", "1998", "S", "C", "README", longName, "", "", "", "", ""};
-  const std::string path = dir.Write("default.dic", Lines(whole) + "x.wav\r\nName\r\nArtist\n");
+  const std::string longName(200000, 'm');  // longer than the read buffer
+  const std::string path = dir.Write("default.dic", "a.wav\r\nA\nB\r\n\n1998\nS\nc\rd\nREADME\n" + longName +
+                                                        "\n\n\n\n\n\nx.wav\r\nName\r\nArtist");
   DictionaryStore store({}, path);
   EXPECT_EQ(store.LoadDictionary(), LoadResult::Loaded);
-  MediaEntry first = Record("a.wav", "A", "B");
-  first.m_strDate = "1998";
-  first.m_strSource = "S";
-  first.m_strComment = "C";
-  ASSERT_EQ(store.GetSize(), 3);
-  EXPECT_EQ(store.Entries().GetAt(0), first);
-  EXPECT_EQ(store.Entries().GetAt(1), Record("README", longName));
-  EXPECT_EQ(store.Entries().GetAt(2), Record("x.wav", "Name", "Artist"));
-  EXPECT_EQ(store.Entries().GetAt(0).m_nKind, kKindAudio);  // the kind comes from the key
+  MediaEntry track, unknown;
+  track.m_strFile = "/music/a.wav";
+  unknown.m_strFile = "/music/b.wav";
+  EXPECT_EQ(store.Lookup(track), 1);
+  EXPECT_EQ(store.Lookup(unknown), 0);
+  const std::vector<std::string> texts{track.m_strFile, track.m_strName,   track.m_strArtist, track.m_strGenre,
+                                       track.m_strDate, track.m_strSource, track.m_strComment};
+  EXPECT_EQ(texts, (std::vector<std::string>{"/music/a.wav", "A", "B", "", "1998", "S", "c\rd"}));
+  EXPECT_EQ(track.m_nKind, kKindAudio);  // the kind comes from the key
   EXPECT_EQ(store.SaveDictionary(), 1);
-  EXPECT_EQ(SavedText(path), Lines(whole) + Lines({"x.wav", "Name", "Artist", "", "", "", ""}));
+  EXPECT_EQ(SavedText(path), Lines({"a.wav", "A", "B", "", "1998", "S", "c d", "README", longName, "", "", "", "", "",
+                                    "x.wav", "Name", "Artist", "", "", "", ""}));
+}
+
+// A message lists at most ten paths, their line breaks shown, and counts the rest.
+TEST(LeftOutMessageTest, ShowsTheFirstTenPathsAndCountsTheRest) {
+  std::string ten = "These files were not added: their names hold a line break, which default.alb cannot keep.";
+  for (int i = 0; i < 10; ++i) ten += "\na\\r\\nb";
+  EXPECT_EQ(LeftOutMessage("default.alb", std::vector<std::string>(10, "a\r\nb")), ten);
+  EXPECT_EQ(LeftOutMessage("default.alb", std::vector<std::string>(12, "a\r\nb")), ten + "\n... and 2 more");
+  EXPECT_EQ(LeftOutMessage("default.alb", {}), "");
 }
 
 }  // namespace

@@ -55,12 +55,17 @@ TEST(EntryArrayTest, FollowsAPlainVectorThroughRandomEdits) {
         model = reordered;
         break;
       }
-      case 5: {  // an edit of a copy leaves the original as it was
+      case 5: {  // an edit of a copy leaves the original as it was, until the copy is assigned back
         EntryArray copy(array);
         copy.Add(Entry("copy only"));
         ASSERT_EQ(array.FindFile("copy only"), -1);
-        copy.RemoveAt(size);
-        array = random() % 2 ? EntryArray(std::move(copy)) : copy;
+        copy.SetAt(size, Entry(name));
+        if (random() % 2) {
+          array = copy;
+        } else {
+          array = std::move(copy);
+        }
+        model.push_back(name);
         break;
       }
       default:

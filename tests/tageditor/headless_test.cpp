@@ -3,11 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <sstream>
 
 #include "editor_test_files.h"
-#include "pipe_guard.h"
 #include "temp_dir.h"
 
 namespace {
@@ -65,7 +65,9 @@ TEST_P(HeadlessFailureTest, SaysWhyAndLeavesTheFilesAlone) {
   for (std::string& arg : args) {
     if (arg.front() == '@') arg = m_dir.File(arg.substr(1));
   }
-  EXPECT_TRUE(EndsWithoutAWriter(m_dir.File("pipe.wav"), [&] { EXPECT_EQ(Run(args), GetParam().status); }));
+  alarm(10);  // opening the pipe would wait for a writer: the alarm ends the test program
+  EXPECT_EQ(Run(args), GetParam().status);
+  alarm(0);
   EXPECT_NE(m_err.str().find(GetParam().message), std::string::npos) << m_err.str();
   EXPECT_EQ(ReadFileBytes(good), goodBefore);
   EXPECT_EQ(ReadFileBytes(late), lateBefore);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 
@@ -18,7 +19,6 @@
 
 #include "editor_test_files.h"
 #include "message_box.h"
-#include "pipe_guard.h"
 #include "save_journal.h"
 #include "temp_dir.h"
 
@@ -146,11 +146,11 @@ TEST_F(TagEditorDlgTest, FileThatCannotBeOpenedReadWriteLeavesTheWindowAsItWas) 
   Make("folder.wav/inside.wav", kTaggedA);
   m_dir.Write("text.wav", std::string("dataLIST plain text, not a RIFF file"));
   ASSERT_EQ(mkfifo(m_dir.File("pipe.wav").c_str(), 0600), 0);
-  EXPECT_TRUE(EndsWithoutAWriter(m_dir.File("pipe.wav"), [&] {
-    for (const char* name : {"notes.txt", "folder.wav", "missing.wav", "text.wav", "pipe.wav"}) {
-      EXPECT_EQ(m_dlg.OpenWaveFile(QString::fromStdString(m_dir.File(name))), 0) << name;
-    }
-  }));
+  alarm(10);  // opening the pipe would wait for a writer: the alarm ends the test program
+  for (const char* name : {"notes.txt", "folder.wav", "missing.wav", "text.wav", "pipe.wav"}) {
+    EXPECT_EQ(m_dlg.OpenWaveFile(QString::fromStdString(m_dir.File(name))), 0) << name;
+  }
+  alarm(0);
   EXPECT_EQ(m_boxes.Texts(), QStringList(5, kOpenError));
   EXPECT_EQ(m_boxes.All().front().caption, QStringLiteral("Kestrune"));
   EXPECT_EQ(Value("IDC_FILENAME"), QStringLiteral("a.wav"));
