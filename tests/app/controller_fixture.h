@@ -7,7 +7,6 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -33,12 +32,7 @@ class ScopedCurrentDir {
 };
 
 // A file's whole text; empty when it cannot be read.
-inline std::string ReadText(const std::string& path) {
-  std::ifstream in(path);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
+inline std::string ReadText(const std::string& path) { return ToText(ReadFileBytes(path)); }
 
 class ControllerTest : public ::testing::Test {
  protected:
