@@ -18,9 +18,7 @@ TEST(RandomIndexTest, SpreadsTheDrawOverTheAlbumWithoutOverflow) {
 }
 
 TEST(Random15Test, DrawsStayInFifteenBitsAndFollowTheSeed) {
-  CRandom15 first;
-  CRandom15 second;
-  CRandom15 other;
+  CRandom15 first, second, other;
   first.Seed(1234);
   second.Seed(1234);
   other.Seed(1235);
@@ -45,9 +43,7 @@ TEST(TagTipTest, ChosenTagsInOrderWithCommentBeforeSource) {
   track.m_strSource = "Source";
   CTagDisplayDlg flags;
   EXPECT_EQ(TagTipText(track, flags), "");
-  flags.SetTagFlag(6, 1);
-  flags.SetTagFlag(5, 1);
-  flags.SetTagFlag(3, 1);
+  for (int number : {6, 5, 3}) flags.SetTagFlag(number, 1);
   EXPECT_EQ(TagTipText(track, flags), "Genre / Comment / Source / ");
 }
 
@@ -55,10 +51,8 @@ TEST(TagDisplayDlgTest, NumbersOutsideOneToSixAreRefused) {
   CTagDisplayDlg flags;
   std::vector<std::string> shown;
   flags.SetMessageSink([&shown](const std::string& text) { shown.push_back(text); });
-  flags.SetTagFlag(0, 1);
-  flags.SetTagFlag(7, 1);
-  flags.SetTagFlag(6, 1);
-  EXPECT_EQ(flags.GetTagFlag(6), 1);
+  for (int number : {0, 1, 6, 7}) flags.SetTagFlag(number, 1);
+  EXPECT_EQ(flags.GetTagFlag(1) + flags.GetTagFlag(6), 2);
   EXPECT_EQ(flags.GetTagFlag(7), 0);
   EXPECT_EQ(shown, std::vector<std::string>{"Bad tag parameter"});
 }

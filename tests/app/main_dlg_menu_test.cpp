@@ -10,40 +10,22 @@
 
 namespace {
 
-class MenuTest : public ControllerTest {
- protected:
-  void SetUp() override {
-    ControllerTest::SetUp();
-    m_previousLauncher = SetDocumentLauncher([this](const QUrl& url) { m_launched.push_back(url); });
-  }
-  void TearDown() override { SetDocumentLauncher(m_previousLauncher); }
+using MenuTest = ControllerTest;
 
-  // Chooses a menu entry as the user would, and lets its command arrive.
-  void Choose(const QString& text) {
-    for (QAction* action : m_dlg->SystemMenu()->actions()) {
-      if (action->text() == text) {
-        action->trigger();
-      }
-    }
-    QCoreApplication::processEvents();
-  }
-
-  std::vector<QUrl> m_launched;
-  DocumentLauncher m_previousLauncher;
-};
-
-// Help opens a guide that exists (here the source tree's), never a missing
-// page.
+// Help, chosen in the menu, opens a guide that exists (here the source
+// tree's), never a missing page.
 TEST_F(MenuTest, HelpOpensTheGuideThatExists) {
-  Choose("Help");
-  ASSERT_EQ(m_launched.size(), 1u);
-  EXPECT_TRUE(QFileInfo(m_launched[0].toLocalFile()).isFile()) << m_launched[0].toString().toStdString();
+  std::vector<QUrl> launched;
+  const DocumentLauncher previous = SetDocumentLauncher([&launched](const QUrl& url) { launched.push_back(url); });
+  for (QAction* action : m_dlg->SystemMenu()->actions()) {
+    if (action->text() == "Help") action->trigger();
+  }
+  QCoreApplication::processEvents();  // the entry's command is queued
+  SetDocumentLauncher(previous);
+  ASSERT_EQ(launched.size(), 1u);
+  EXPECT_TRUE(QFileInfo(launched[0].toLocalFile()).isFile()) << launched[0].toString().toStdString();
   EXPECT_TRUE(FindHelpPage({QString::fromStdString(m_dir.File("nowhere.html"))}).isEmpty());
 }
-
-// Tips are cut to 319 characters, never inside one: the second name ends in
-// a character outside the basic plane (two UTF-16 units) at 319.
-using TipsTest = ControllerTest;
 
 // The About box's links show, whole, the addresses they open.
 TEST(AboutDlgTest, EachLinkShowsTheAddressItOpens) {
@@ -54,6 +36,10 @@ TEST(AboutDlgTest, EachLinkShowsTheAddressItOpens) {
   for (QPushButton* link : {&about.WebButton(), &about.MailButton()})
     EXPECT_LT(link->fontMetrics().horizontalAdvance(link->text()), link->width()) << link->text().toStdString();
 }
+
+// Tips are cut to 319 characters, never inside one: the second name ends in
+// a character outside the basic plane (two UTF-16 units) at 319.
+using TipsTest = ControllerTest;
 
 TEST_F(TipsTest, LongTipsAreCutTo319CharactersNeverSplittingOne) {
   for (const std::string& name : {std::string(400, 'n'), std::string(318, 'n') + "\xF0\x9F\x8E\xB5"}) {

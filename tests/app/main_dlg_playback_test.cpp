@@ -123,17 +123,14 @@ TEST_F(PlaybackTest, SkipToEndWithLoopAndNoCurrentTrackStartsTheAlbum) {
 }
 
 // The tracklist can ask for a track before the playback window is made.
-TEST(PlaybackWindowTest, NothingNeedsThePlaybackWindowBeforeItExists) {
-  CMainDlg dlg;
-  MediaEntry track;
-  track.m_strFile = "/music/t0.wav";
-  track.m_strName = "Track 0";
-  dlg.TracklistDlg().Album().Add(track);
-  dlg.TracklistDlg().SetCurrentIndex(0);
-  dlg.OpenCurrentTrack();
-  for (int id : {IDC_PLAY, IDC_PAUSE, IDC_FF, IDC_RW, IDC_HOME, IDC_END, IDC_STOP}) dlg.OnCommand(id);
-  dlg.OnTimer(IDT_SEEK);
-  EXPECT_EQ(dlg.GetTrackDisplayText(), "Track 0");
+TEST_F(PlaybackTest, NothingNeedsThePlaybackWindowBeforeItExists) {
+  AddTracks({1200});
+  m_dlg->SetMciWindow(nullptr);
+  m_dlg->TracklistDlg().SetCurrentIndex(0);
+  m_dlg->OpenCurrentTrack();
+  for (int id : {IDC_PLAY, IDC_PAUSE, IDC_FF, IDC_RW, IDC_HOME, IDC_END, IDC_STOP}) m_dlg->OnCommand(id);
+  m_dlg->OnTimer(IDT_SEEK);
+  EXPECT_EQ(m_dlg->GetTrackDisplayText(), "Track 0");
 }
 
 // Rewind to beginning: within the first second it goes to the previous track.
