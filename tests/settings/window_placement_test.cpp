@@ -2,29 +2,24 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace {
 
 const QSize kWindow(188, 102);
 const QList<QRect> kTwoScreens = {QRect(0, 0, 1024, 768), QRect(1024, 0, 1280, 1024)};
 
-struct PlacementCase {
-  QPoint stored;
-  QPoint expected;
-};
-
-class PlaceOnScreensTest : public ::testing::TestWithParam<PlacementCase> {};
-
-TEST_P(PlaceOnScreensTest, KeepsAWindowThatShowsAtAll) {
-  EXPECT_EQ(PlaceOnScreens(GetParam().stored, kWindow, kTwoScreens), GetParam().expected);
+TEST(PlaceOnScreensTest, KeepsAWindowThatShowsAtAll) {
+  const std::pair<QPoint, QPoint> cases[] = {
+      {QPoint(-187, -101), QPoint(-187, -101)},  // one pixel still shows
+      {QPoint(-188, 100), QPoint(10, 10)},       // just off the left edge
+      {QPoint(2304, 0), QPoint(10, 10)},         // right of both
+      {QPoint(1100, 768), QPoint(1100, 768)},    // below the first, on the second
+      {QPoint(500, 768), QPoint(10, 10)}};       // below the first only
+  for (const auto& [stored, expected] : cases) {
+    EXPECT_EQ(PlaceOnScreens(stored, kWindow, kTwoScreens), expected) << stored.x() << "," << stored.y();
+  }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Places, PlaceOnScreensTest,
-    ::testing::Values(PlacementCase{QPoint(-187, -101), QPoint(-187, -101)},  // one pixel still shows
-                      PlacementCase{QPoint(-188, 100), QPoint(10, 10)},       // just off the left edge
-                      PlacementCase{QPoint(2304, 0), QPoint(10, 10)},         // right of both
-                      PlacementCase{QPoint(1100, 768), QPoint(1100, 768)},    // below the first, on the second
-                      PlacementCase{QPoint(500, 768), QPoint(10, 10)}));      // below the first only
 
 TEST(PlaceOnScreensTest, NoScreensGivesTheFallback) {
   EXPECT_EQ(PlaceOnScreens(QPoint(300, 200), kWindow, {}), QPoint(10, 10));
