@@ -34,21 +34,20 @@ TEST(ReadBmp, DamagedOrUnknownFilesGiveAnEmptyBuffer) {
   for (std::size_t cut : {std::size_t{0}, std::size_t{13}, std::size_t{53}, good.size() - 1}) {
     EXPECT_TRUE(Read(Bytes(good.begin(), good.begin() + static_cast<std::ptrdiff_t>(cut))).IsEmpty()) << cut;
   }
-  Bytes signature = good;
-  signature[0] = 'P';
-  EXPECT_TRUE(Read(signature).IsEmpty());
+  const auto patched = [&good](std::size_t at, std::uint8_t value) {
+    Bytes file = good;
+    file[at] = value;
+    return file;
+  };
+  EXPECT_TRUE(Read(patched(0, 'P')).IsEmpty());  // no "BM"
   EXPECT_TRUE(Read(Bmp(0, 2, 24, {})).IsEmpty());
   EXPECT_TRUE(Read(Bmp(2, 0, 24, {})).IsEmpty());
   EXPECT_TRUE(Read(Bmp(1 << 20, 1, 24, {})).IsEmpty());
   EXPECT_TRUE(Read(Bmp(2, 2, 16, Bytes(16, 0))).IsEmpty());
-  Bytes compressed = good;
-  compressed[30] = 1;  // run-length encoded
-  EXPECT_TRUE(Read(compressed).IsEmpty());
+  EXPECT_TRUE(Read(patched(30, 1)).IsEmpty());  // run-length encoded
   // Eight bits announce a palette of 256 entries that the file does not hold.
   EXPECT_TRUE(Read(Bmp(4, 1, 8, Bytes(4, 0))).IsEmpty());
-  Bytes farPixels = good;
-  farPixels[10] = 0xFF;
-  EXPECT_TRUE(Read(farPixels).IsEmpty());
+  EXPECT_TRUE(Read(patched(10, 0xFF)).IsEmpty());  // pixels past the end
   EXPECT_TRUE(ReadBmp(nullptr, 100).IsEmpty());
 }
 

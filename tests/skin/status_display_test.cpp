@@ -28,18 +28,12 @@ PixelBuffer ExpectedCell(int digit) {
   return cell;
 }
 
-class StatusDisplayTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    display.SetElementColor(18, kTime);
-    display.RedrawAll();
-  }
-  CStatusDisplay display;
-};
-
 // Each row clicks the display on to its mode (the clicks count from the
 // first row, on elapsed time), then shows a length and a time.
-TEST_F(StatusDisplayTest, ShowsTheDigitsOfTheMode) {
+TEST(StatusDisplayTest, ShowsTheDigitsOfTheMode) {
+  CStatusDisplay display;
+  display.SetElementColor(18, kTime);
+  display.RedrawAll();
   struct Row {
     int clicks;
     std::uint32_t length, time;

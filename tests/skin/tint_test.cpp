@@ -56,6 +56,14 @@ TEST(TintSegments, PaintsLitAndUnlitSegmentsOverTheTile) {
   EXPECT_EQ(Show(tile), (Rows{".t.", "t.t"}));
 }
 
+// An unlit glyph or segment takes a share of each channel, rounded down; a
+// divisor below 1 leaves the colour as it is.
+TEST(DimColor, DividesEveryChannelByADivisorOfOneOrMore) {
+  for (const auto& [divisor, dimmed] : {std::pair{3, kUnlit}, {1, kColour}, {0, kColour}}) {
+    EXPECT_EQ(DimColor(kColour, divisor), dimmed) << divisor;
+  }
+}
+
 // A block reaching past either buffer is cut to what both hold, and nothing
 // outside it changes.
 TEST(BitBlt, ClipsEveryBlockToTheBuffers) {
@@ -69,6 +77,8 @@ TEST(BitBlt, ClipsEveryBlockToTheBuffers) {
 
   InvertBlock(destination, 1, 0, 5, 1);
   EXPECT_EQ(PictureOf(destination), (Rows{"###", "...", "..#"}));
+  BitBlt(destination, 0, 1, 1, 1, source, 0, 0, RasterOp::SRCPAINT);
+  EXPECT_EQ(PictureOf(destination), (Rows{"###", "#..", "..#"}));
   // A copy larger than its source reads black beyond it.
   EXPECT_EQ(PictureOf(CopyBlock(source, 3, 1)), (Rows{"##."}));
 }
