@@ -24,17 +24,8 @@ Bytes Id3v1Block(const Id3v1Fields& fields) {
   return block;
 }
 
-// Each "frame" starts with an MPEG-1 layer III sync header; the rest is a
-// fixed pattern.
 Bytes Mp3WithId3v1(const Id3v1Fields& fields, std::size_t audioBytes) {
-  Bytes file(audioBytes);
-  for (std::size_t i = 0; i < audioBytes; ++i) file[i] = static_cast<std::uint8_t>(i * 7 + 3);
-  for (std::size_t i = 0; i + 4 <= audioBytes; i += 418) {
-    file[i] = 0xFF;
-    file[i + 1] = 0xFB;
-    file[i + 2] = 0x90;
-    file[i + 3] = 0x64;
-  }
+  Bytes file = SampleBytes(audioBytes);
   const Bytes block = Id3v1Block(fields);
   file.insert(file.end(), block.begin(), block.end());
   return file;

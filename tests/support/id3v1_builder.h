@@ -21,5 +21,5 @@ struct Id3v1Fields {
 
 Bytes Id3v1Block(const Id3v1Fields& fields);
 
-// An MP3-like file: audioBytes of frame-looking bytes, then the block.
+// An MP3-like file: audioBytes of audio-like bytes, then the block.
 Bytes Mp3WithId3v1(const Id3v1Fields& fields, std::size_t audioBytes = 4096);

@@ -30,40 +30,11 @@ void PushFourCC(Bytes& bytes, std::string_view code) {
   bytes.insert(bytes.end(), code.begin(), code.end());
 }
 
-RiffBuilder& RiffBuilder::Magic(std::string_view magic) {
-  magic_ = magic;
-  return *this;
-}
-
-RiffBuilder& RiffBuilder::FormType(std::string_view form) {
-  form_ = form;
-  return *this;
-}
-
-RiffBuilder& RiffBuilder::RiffSize(std::uint32_t size) {
-  riffSize_ = size;
-  return *this;
-}
-
 RiffBuilder& RiffBuilder::Chunk(std::string_view id, const Bytes& payload, ChunkOptions options) {
   PushFourCC(body_, id);
   PushLe32(body_, options.DeclaredSize.value_or(static_cast<std::uint32_t>(payload.size())));
   body_.insert(body_.end(), payload.begin(), payload.end());
   if (options.Pad && payload.size() % 2 == 1) body_.push_back(0);
-  return *this;
-}
-
-RiffBuilder& RiffBuilder::Chunk(std::string_view id, std::string_view payload, ChunkOptions options) {
-  return Chunk(id, ToBytes(payload), options);
-}
-
-RiffBuilder& RiffBuilder::Raw(const Bytes& bytes) {
-  body_.insert(body_.end(), bytes.begin(), bytes.end());
-  return *this;
-}
-
-RiffBuilder& RiffBuilder::TruncateTo(std::size_t length) {
-  truncateTo_ = length;
   return *this;
 }
 

@@ -32,13 +32,19 @@ struct ChunkOptions {
 
 class RiffBuilder {
  public:
-  RiffBuilder& Magic(std::string_view magic);       // "RIFF" unless told
-  RiffBuilder& FormType(std::string_view form);     // "WAVE" unless told
-  RiffBuilder& RiffSize(std::uint32_t size);        // otherwise the built length - 8
+  // Magic is "RIFF" and the form type "WAVE" unless told; the RIFF size is
+  // the built length - 8 unless told.
+  RiffBuilder& Magic(std::string_view magic) { magic_ = magic; return *this; }
+  RiffBuilder& FormType(std::string_view form) { form_ = form; return *this; }
+  RiffBuilder& RiffSize(std::uint32_t size) { riffSize_ = size; return *this; }
   RiffBuilder& Chunk(std::string_view id, const Bytes& payload, ChunkOptions options = {});
-  RiffBuilder& Chunk(std::string_view id, std::string_view payload, ChunkOptions options = {});
-  RiffBuilder& Raw(const Bytes& bytes);             // bytes outside any chunk
-  RiffBuilder& TruncateTo(std::size_t length);      // cut the built file there
+  RiffBuilder& Chunk(std::string_view id, std::string_view text, ChunkOptions options = {}) {
+    return Chunk(id, ToBytes(text), options);
+  }
+  // Bytes outside any chunk.
+  RiffBuilder& Raw(const Bytes& bytes) { body_.insert(body_.end(), bytes.begin(), bytes.end()); return *this; }
+  // Cuts the built file there.
+  RiffBuilder& TruncateTo(std::size_t length) { truncateTo_ = length; return *this; }
 
   Bytes Build() const;
 

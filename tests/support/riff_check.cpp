@@ -2,10 +2,22 @@
 
 #include <algorithm>
 
+namespace {
+
+// The four-character code at offset, which must lie within the file.
+std::string CodeAt(const Bytes& file, std::size_t offset) {
+  return std::string(reinterpret_cast<const char*>(file.data() + offset), 4);
+}
+
+bool IsInfoList(const Bytes& file, std::size_t offset, std::uint32_t size) {
+  return size >= 4 && CodeAt(file, offset) == "LIST" && CodeAt(file, offset + 8) == "INFO";
+}
+
+}  // namespace
+
 RiffCheck CheckRiff(const Bytes& file) {
   RiffCheck check;
-  if (file.size() < 12 || ToText(Bytes(file.begin(), file.begin() + 4)) != "RIFF" ||
-      ToText(Bytes(file.begin() + 8, file.begin() + 12)) != "WAVE") {
+  if (file.size() < 12 || CodeAt(file, 0) != "RIFF" || CodeAt(file, 8) != "WAVE") {
     check.Problem = "no RIFF/WAVE header";
     return check;
   }
@@ -19,9 +31,7 @@ RiffCheck CheckRiff(const Bytes& file) {
       check.Problem = "cut chunk header at " + std::to_string(position);
       return check;
     }
-    CheckedChunk chunk{ToText(Bytes(file.begin() + static_cast<std::ptrdiff_t>(position),
-                                    file.begin() + static_cast<std::ptrdiff_t>(position + 4))),
-                       position, Le32(file, position + 4)};
+    CheckedChunk chunk{CodeAt(file, position), position, Le32(file, position + 4)};
     const std::uint64_t end = std::uint64_t{position} + 8 + chunk.Size + (chunk.Size & 1);
     if (end > file.size()) {
       check.Problem = "chunk " + chunk.Id + " at " + std::to_string(position) + " runs past the end";
@@ -39,17 +49,6 @@ Bytes ChunkPayload(const Bytes& file, std::size_t offset) {
   if (end > file.size()) return {};
   return Bytes(file.begin() + static_cast<std::ptrdiff_t>(offset + 8), file.begin() + static_cast<std::ptrdiff_t>(end));
 }
-
-namespace {
-
-bool IsInfoList(const Bytes& file, std::size_t offset, std::uint32_t size) {
-  return size >= 4 && ToText(Bytes(file.begin() + static_cast<std::ptrdiff_t>(offset),
-                                   file.begin() + static_cast<std::ptrdiff_t>(offset + 4))) == "LIST" &&
-         ToText(Bytes(file.begin() + static_cast<std::ptrdiff_t>(offset + 8),
-                      file.begin() + static_cast<std::ptrdiff_t>(offset + 12))) == "INFO";
-}
-
-}  // namespace
 
 std::string BrokenSavePromise(const Bytes& original, const Bytes& after, bool saved) {
   if (!saved) return after == original ? std::string() : "a refused save changed the file";

@@ -1,5 +1,6 @@
 #include "temp_dir.h"
 
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -42,4 +43,14 @@ std::string TempDir::Write(const std::string& name, const std::string& text) con
 Bytes ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The signal a file growing past the limit gets is ignored, so that the call
+// fails instead of ending the process.
+FileSizeLimit::FileSizeLimit(std::uint64_t bytes) {
+  std::signal(SIGXFSZ, SIG_IGN);
+  getrlimit(RLIMIT_FSIZE, &before_);
+  rlimit limit = before_;
+  limit.rlim_cur = bytes;
+  if (setrlimit(RLIMIT_FSIZE, &limit) != 0) throw std::runtime_error("cannot limit the size of files");
 }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <sys/resource.h>
+
+#include <cstdint>
 #include <string>
 
 #include "riff_builder.h"
@@ -26,3 +29,14 @@ class TempDir {
 
 // The whole file, or an empty vector when it cannot be read.
 Bytes ReadFileBytes(const std::string& path);
+
+// A full disk as this process sees it, while the object lives: no file may
+// grow past `bytes`, and a write or a reservation there fails with EFBIG.
+class FileSizeLimit {
+ public:
+  explicit FileSizeLimit(std::uint64_t bytes);
+  ~FileSizeLimit() { setrlimit(RLIMIT_FSIZE, &before_); }
+
+ private:
+  rlimit before_{};
+};
