@@ -10,69 +10,63 @@ namespace {
 
 using Tags = std::vector<std::pair<std::string, std::string>>;
 
-const Tags kSixTags = {{"INAM", "Title"}, {"IART", "Artist"}, {"IGNR", "Jazz"},
-                       {"ICRD", "1999"}, {"ISRC", "Album"}, {"ICMT", "Comment"}};
+const Bytes kFmt = PcmFormat(2, 44100, 16);
 
-TEST(WaveInfoFileRead, CanonicalFileGivesHeaderAndAllSixTags) {
-  CWaveInfoFile wave;
-  OpenBytes(wave, CanonicalWave(SampleBytes(1000), kSixTags));
-  EXPECT_EQ(wave.SamplesPerSec(), 44100u);
-  EXPECT_EQ(wave.DataOffset(), 36u);
-  EXPECT_EQ(wave.DataSize(), 1000u);
-  EXPECT_EQ(wave.Summary().DataRate, "172 KB/s");
-  for (const auto& [id, text] : kSixTags) EXPECT_EQ(TagOf(wave, id), text) << id;
+// Where writers put the tags and the sound: the byte searches find them in
+// the usual layout, and the chunk walk where the searches miss (a list before
+// the data, a broadcast extension pushing the data past byte 128, a streaming
+// writer's RIFF size of 0). The list the search after the data finds comes
+// first, another fills in only what it lacks, and an INFO list behind another
+// LIST keeps its own size. A list running past the end keeps the tags read so
+// far; a data size near 4 GiB does not wrap the list search back to the start.
+// A data chunk of size 0 is told once, and the file read on.
+TEST(WaveInfoFileRead, TagsAndDataAreFoundWhereWritersPutThem) {
+  const Tags sixTags = {{"INAM", "Title"}, {"IART", "Artist"}, {"IGNR", "Jazz"},
+                        {"ICRD", "1999"}, {"ISRC", "Album"}, {"ICMT", "Comment"}};
+  const Bytes before = InfoList({{"INAM", "Before"}, {"IART", "Only before"}});
+  const std::tuple<Bytes, Tags, std::uint32_t, std::uint32_t> files[] = {
+      {CanonicalWave(SampleBytes(1000), sixTags), sixTags, 36, 1000},
+      {CanonicalWave({}, {{"INAM", "Still"}}), {{"INAM", "Still"}}, 36, 0},
+      {RiffBuilder().Chunk("fmt ", kFmt).Chunk("LIST", InfoList({{"ICMT", "metadata"}})).Chunk("data", SampleBytes(64)).Build(),
+       {{"ICMT", "metadata"}}, 66, 64},  // not the "data" inside "metadata"
+      {RiffBuilder().Chunk("fmt ", kFmt).Chunk("LIST", before).Chunk("data", SampleBytes(64)).RiffSize(0).Build(),
+       {{"INAM", "Before"}}, 84, 64},
+      {RiffBuilder().Chunk("fmt ", kFmt).Chunk("bext", Bytes(602, 0)).Chunk("data", SampleBytes(300))
+           .Chunk("LIST", InfoList({{"INAM", "Found"}})).Build(), {{"INAM", "Found"}}, 646, 300},
+      {RiffBuilder().Chunk("fmt ", kFmt).Chunk("LIST", before).Chunk("data", SampleBytes(30)).Chunk("LIST", "adtl")
+           .Chunk("LIST", InfoList({{"INAM", "After"}, {"ICMT", std::string(90, 'c')}})).Build(),
+       {{"INAM", "After"}, {"IART", "Only before"}, {"ICMT", std::string(90, 'c')}}, 84, 30},
+      {RiffBuilder().Chunk("fmt ", kFmt).Chunk("data", SampleBytes(10))
+           .Chunk("LIST", InfoList({{"INAM", "Kept"}, {"IART", "Also"}}), {.DeclaredSize = 100000}).Build(),
+       {{"INAM", "Kept"}, {"IART", "Also"}}, 36, 10},
+      {RiffBuilder().Chunk("fmt ", kFmt).Chunk("data", SampleBytes(10), {.DeclaredSize = 0xFFFFFFF0})
+           .Chunk("LIST", InfoList({{"INAM", "Wrapped"}})).Build(), {{"INAM", "<absent>"}}, 36, 0xFFFFFFF0},
+  };
+  for (const auto& [file, tags, dataOffset, dataSize] : files) {
+    std::vector<std::string> told;
+    CWaveInfoFile wave;
+    wave.SetMessageSink([&](const std::string& text) { told.push_back(text); });
+    SCOPED_TRACE(testing::Message() << "data at " << dataOffset);
+    OpenBytes(wave, file);
+    for (const auto& [id, text] : tags) EXPECT_EQ(TagOf(wave, id), text) << id;
+    EXPECT_EQ(wave.DataOffset(), dataOffset);
+    EXPECT_EQ(wave.DataSize(), dataSize);
+    EXPECT_EQ(told, std::vector<std::string>(dataSize == 0, "error decoding data size"));
+  }
 }
 
-// Writers that put their INFO list before the data, or a broadcast extension
-// that pushes the data past byte 128: the chunk walk finds what the byte
-// searches miss.
-TEST(WaveInfoFileRead, ListBeforeTheDataAndLateDataAreFoundByTheChunkWalk) {
-  CWaveInfoFile wave;
-  OpenBytes(wave, RiffBuilder()
-                      .Chunk("fmt ", PcmFormat(1, 8000, 8))
-                      .Chunk("LIST", InfoList({{"INAM", "Before"}, {"ICMT", "metadata"}}))
-                      .Chunk("data", SampleBytes(64))
-                      .Build());
-  EXPECT_EQ(TagOf(wave, "INAM"), "Before");
-  EXPECT_EQ(wave.DataSize(), 64u);  // not the "data" inside "metadata"
-  // A streaming writer leaves the RIFF size 0: the walk then goes to the end of the file.
-  OpenBytes(wave, RiffBuilder()
-                      .Chunk("fmt ", PcmFormat(1, 8000, 8))
-                      .Chunk("LIST", InfoList({{"IART", "Streamed"}}))
-                      .Chunk("data", SampleBytes(64))
-                      .RiffSize(0)
-                      .Build());
-  EXPECT_EQ(TagOf(wave, "IART"), "Streamed");
-  const Bytes late = RiffBuilder()
-                         .Chunk("fmt ", PcmFormat(2, 44100, 16))
-                         .Chunk("bext", Bytes(602, 0))
-                         .Chunk("data", SampleBytes(300))
-                         .Chunk("LIST", InfoList({{"INAM", "Found"}}))
-                         .Build();
-  std::vector<std::string> messages;
-  wave.SetMessageSink([&](const std::string& text) { messages.push_back(text); });
-  OpenBytes(wave, late);
-  EXPECT_EQ(wave.DataOffset(), 646u);
-  EXPECT_EQ(wave.DataSize(), 300u);
-  EXPECT_EQ(TagOf(wave, "INAM"), "Found");
-  EXPECT_TRUE(messages.empty());
-}
-
-// The list the search after the data finds is read as it always was; the tags
-// of another list fill in only what it lacks. An INFO list behind another LIST
-// is read with its own size.
-TEST(WaveInfoFileRead, ListAfterTheDataComesFirstAndKeepsItsOwnSize) {
-  CWaveInfoFile wave;
-  OpenBytes(wave, RiffBuilder()
-                      .Chunk("fmt ", PcmFormat(2, 44100, 16))
-                      .Chunk("LIST", InfoList({{"INAM", "Before"}, {"IART", "Only before"}}))
-                      .Chunk("data", SampleBytes(30))
-                      .Chunk("LIST", ToBytes("adtl"))
-                      .Chunk("LIST", InfoList({{"INAM", "After"}, {"ICMT", std::string(90, 'c')}}))
-                      .Build());
-  EXPECT_EQ(TagOf(wave, "INAM"), "After");
-  EXPECT_EQ(TagOf(wave, "IART"), "Only before");
-  EXPECT_EQ(TagOf(wave, "ICMT"), std::string(90, 'c'));
+// An extensible format is named by its sub-format, whose code a first fmt
+// chunk of 40 bytes or more holds at its byte 24.
+TEST(WaveInfoFileRead, ExtensibleFormatIsNamedByItsSubFormat) {
+  Bytes fmt = PcmFormat(2, 48000, 24, 0xFFFE);
+  fmt.insert(fmt.end(), {22, 0, 24, 0, 3, 0, 0, 0, 1, 0});  // extension size, bits, channels, the GUID's code
+  fmt.resize(40);
+  for (const auto& [size, name] : {std::pair<std::size_t, std::string>{40, "PCM"}, {39, "Unknown"}}) {
+    CWaveInfoFile wave;
+    OpenBytes(wave, RiffBuilder().Chunk("fmt ", Bytes(fmt.begin(), fmt.begin() + size)).Chunk("data", SampleBytes(6)).Build());
+    EXPECT_EQ(wave.Summary().FormatName, name) << size;
+    EXPECT_EQ(wave.Summary().SampleRate + " Hz, " + wave.Summary().BitsPerSample + " bits", "48000 Hz, 24 bits");
+  }
 }
 
 // The later of two sub-chunks wins; a text of only a NUL is absent; a text is
@@ -97,43 +91,12 @@ TEST(WaveInfoFileRead, SubChunkRules) {
   EXPECT_EQ(out, "");
 }
 
-TEST(WaveInfoFileRead, ListRunningPastTheEndKeepsTheTagsReadSoFar) {
-  Bytes list = InfoList({{"INAM", "Kept"}, {"IART", "Also"}});
-  CWaveInfoFile wave;
-  OpenBytes(wave, RiffBuilder()
-                      .Chunk("fmt ", PcmFormat(2, 44100, 16))
-                      .Chunk("data", SampleBytes(10))
-                      .Chunk("LIST", list, {.DeclaredSize = 100000})
-                      .Build());
-  EXPECT_EQ(TagOf(wave, "INAM"), "Kept");
-  EXPECT_EQ(TagOf(wave, "IART"), "Also");
-}
-
-TEST(WaveInfoFileRead, DataSizeZeroIsReportedAndParsingGoesOn) {
-  std::vector<std::string> messages;
-  CWaveInfoFile wave;
-  wave.SetMessageSink([&](const std::string& text) { messages.push_back(text); });
-  OpenBytes(wave, CanonicalWave({}, {{"INAM", "Still"}}));
-  EXPECT_EQ(messages, std::vector<std::string>{"error decoding data size"});
-  EXPECT_EQ(TagOf(wave, "INAM"), "Still");
-}
-
-// Sizes near 4 GiB must not wrap the LIST search back to the file's start.
-TEST(WaveInfoFileRead, HugeDataSizeDoesNotWrap) {
-  CWaveInfoFile wave;
-  OpenBytes(wave, RiffBuilder()
-                      .Chunk("fmt ", PcmFormat(2, 44100, 16))
-                      .Chunk("data", SampleBytes(10), {.DeclaredSize = 0xFFFFFFF0})
-                      .Chunk("LIST", InfoList({{"INAM", "Wrapped"}}))
-                      .Build());
-  EXPECT_FALSE(wave.ListFound());
-  EXPECT_EQ(TagOf(wave, "INAM"), "<absent>");
-}
-
-// A field the file ends before reads 0, not whatever the reader held.
+// A field the file ends before reads 0, not whatever the reader held; one
+// that ends with the file is read.
 TEST(WaveInfoFileRead, HeaderFieldsBeyondTheEndReadZero) {
   CWaveInfoFile wave;
-  OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).TruncateTo(25).Build());
+  OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).TruncateTo(24).Build());
+  EXPECT_EQ(wave.Parse(), 1);
   EXPECT_EQ(wave.Channels(), 2);
   EXPECT_EQ(wave.SamplesPerSec() + wave.BitsPerSample(), 0u);
 }
@@ -142,7 +105,7 @@ TEST(WaveInfoFileRead, HeaderFieldsBeyondTheEndReadZero) {
 // needed; the file name is the part after the last separator.
 TEST(WaveInfoFileRead, OpensNamesEndingInWav) {
   for (const auto& [path, accepted] : std::vector<std::pair<std::string, bool>>{
-           {"/music/SONG.WAV", true}, {"songwav", true}, {"song.wave", false}, {"av", false}, {"song.mp3", false}}) {
+           {"/music/SONG.WAV", true}, {"wav", true}, {"song.wave", false}, {"av", false}, {"song.mp3", false}}) {
     CWaveInfoFile wave;
     EXPECT_EQ(wave.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>()), path), accepted ? 1 : 0) << path;
     EXPECT_EQ(wave.IsOpen(), accepted) << path;
