@@ -3,6 +3,7 @@
 #include "four_cc.h"
 #include "journaled_save.h"
 #include "little_endian.h"
+#include "patched_source.h"
 #include "riff_builder.h"
 #include "save_journal.h"
 #include "save_recovery.h"
@@ -32,7 +33,6 @@ struct Death {
     ++used;
     return --left == 0 || used == alsoFails ? Fate::Fatal : Fate::Whole;
   }
-  bool Died() const { return left <= 0; }
 };
 
 class DyingStore final : public ByteStore {
@@ -206,7 +206,7 @@ TEST(JournaledSave, KilledOrFailingAnywhereTheFileIsOldOrNew) {
           OpenIn(twice, wave, second);
           wave.Close();
           ExpectOldOrNew(twice, layout.file, after, where + ", undoing killed at change " + std::to_string(j));
-          if (!second.Died()) break;
+          if (second.left > 0) break;  // the undoing outlived this kill
         }
         Death clean = Immortal();
         EXPECT_EQ(SaveIn(world, layout.edits, clean), 1) << where;
@@ -216,69 +216,50 @@ TEST(JournaledSave, KilledOrFailingAnywhereTheFileIsOldOrNew) {
   }
 }
 
-// The journal a save writes before its first change to the file: the one a
-// process killed right after it leaves.
-Bytes JournalOfSave(const Layout& layout) {
-  World world(layout.file);
-  Death atFirstWrite{2};
-  SaveIn(world, layout.edits, atFirstWrite);
-  return world.place->Journal.value_or(Bytes());
-}
-
-// After a power cut the device may hold any of the writes made since the
-// last sync, each whole or in part, in any order: with the journal on the
-// device, every such file is put back.
-TEST(JournaledSave, AnySubsetOfUnsyncedWritesIsPutBack) {
-  for (const Layout& layout : Layouts()) {
-    const Bytes journalBytes = JournalOfSave(layout);
-    const std::optional<SaveJournal> journal = DecodeSaveJournal(journalBytes);
-    ASSERT_TRUE(journal) << layout.name;
-    const auto& ranges = journal->Ranges;
-    ASSERT_LE(ranges.size(), 6u);
-    for (unsigned subset = 0; subset < (1u << ranges.size()); ++subset) {
-      for (bool torn : {false, true}) {
-        World cut(layout.file);
-        cut.place->Journal = journalBytes;
-        for (std::size_t i = 0; i < ranges.size(); ++i) {
-          if (!(subset & (1u << i))) continue;
-          const Bytes& bytes = ranges[i].NewBytes;
-          if (bytes.empty()) {
-            cut.place->File->resize(journal->NewLength);  // a shrinking list's cut
-          } else {
-            MemoryStore(cut.place->File).WriteAt(ranges[i].Offset, std::span(bytes).first(torn ? (bytes.size() + 1) / 2 : bytes.size()));
-          }
-        }
-        ExpectOldOrNew(cut, layout.file, layout.file, std::string(layout.name) + " subset " + std::to_string(subset));
-      }
-    }
-  }
-}
-
-// The open leaves a file alone when its journal describes other bytes, and
-// says so. A journal that no save of this file could have written (one that
-// would empty the file, or lengthen it with bytes it does not hold), or that
-// would cut off bytes another program has added since, is not applied.
+// The open leaves a file alone when its journal describes other bytes (past
+// the first), or when the file reads short so that it cannot tell, and says
+// so. A journal that no save of this file could have written (one holding
+// bytes past the lengths it names, one that would empty the file or lengthen
+// it with bytes it does not hold), or that would cut off bytes another
+// program has added since, is not applied.
 TEST(JournaledSave, ForeignJournalsAreTold) {
   const Bytes file = CanonicalWave(SampleBytes(20), {{"INAM", "Mine"}});
   Bytes appended = file;
   appended.insert(appended.end(), 6, 'x');
   const Bytes size(file.begin() + 4, file.begin() + 8);
-  const std::pair<SaveJournal, Bytes> foreign[] = {
-      {{file.size(), file.size(), {{4, ToBytes("abcd"), ToBytes("efgh")}}}, file},
-      {{0, file.size(), {}}, file},
-      {{file.size() + 100, file.size(), {{4, Bytes(4, 0), Bytes(4, 0)}}}, file},
-      {{file.size(), file.size(), {{4, size, Le32Bytes(7)}}}, appended},
+  const std::tuple<SaveJournal, Bytes, long> foreign[] = {
+      {{file.size(), file.size(), {{4, {file[4], 'b', 'c', 'd'}, {file[4], 'f', 'g', 'h'}}}}, file, 0},
+      {{file.size(), file.size(), {{file.size() - 2, {file[file.size() - 2], file.back(), 0, 0}, {}}}}, file, 0},
+      {{0, file.size(), {}}, file, 0},
+      {{file.size() + 100, file.size(), {{4, Bytes(4, 0), Bytes(4, 0)}}}, file, 0},
+      {{file.size(), file.size(), {{4, size, Le32Bytes(7)}}}, appended, 0},
+      {{file.size(), file.size(), {{4, size, Le32Bytes(7)}}}, file, 1},
   };
   CWaveInfoFile wave;
-  Death clean = Immortal();
-  for (const auto& [journal, bytes] : foreign) {
+  for (const auto& [journal, bytes, shortRead] : foreign) {
     World world(bytes);
     world.place->Journal = EncodeSaveJournal(journal);
-    EXPECT_EQ(OpenIn(world, wave, clean), 0);
-    EXPECT_NE(wave.LastError().find("x.wav"), std::string::npos) << wave.LastError();
-    EXPECT_NE(wave.LastError().find("delete j"), std::string::npos) << wave.LastError();
+    Death death{1L << 40, 0, false, 0, shortRead};
+    EXPECT_EQ(OpenIn(world, wave, death), 0);
+    EXPECT_EQ(wave.LastError(), "A save of x.wav was interrupted and another program has changed the file since, so "
+                                "Kestrune left it as it is: delete j beside it to use x.wav as it is now.");
     EXPECT_EQ(world.File(), bytes);
     EXPECT_TRUE(world.place->Journal);
+  }
+}
+
+// A journal describes files no longer than a RIFF size can (4 GiB + 7
+// bytes): one that cuts or grows a file across that length fits no file.
+TEST(JournaledSave, JournalLengthsEndWhereARiffSizeDoes) {
+  constexpr std::uint64_t kLargest = (std::uint64_t{1} << 32) + 7;
+  MemoryStore nothing(nullptr);
+  for (const auto& [oldLength, newLength, fits] : std::vector<std::tuple<std::uint64_t, std::uint64_t, bool>>{
+           {kLargest, kLargest - 1, true}, {kLargest - 1, kLargest, true},
+           {kLargest + 1, kLargest, false}, {kLargest, kLargest + 1, false}}) {
+    const std::uint64_t at = std::min(oldLength, newLength);  // the cut or the growth starts there
+    const SaveJournal journal{oldLength, newLength, {{at, Bytes(oldLength - at), Bytes(newLength - at)}}};
+    PatchedSource zeros(nothing, at);
+    EXPECT_EQ(JournalFitsFile(zeros, journal), fits) << oldLength << " to " << newLength;
   }
 }
 
