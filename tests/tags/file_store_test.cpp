@@ -11,7 +11,10 @@
 
 namespace {
 
-// A read-only store refuses writes; folders and missing files do not open.
+// A read-only store refuses writes and has nothing to flush; a closed one
+// reads and flushes nothing; a read where no offset can be reads nothing,
+// and a length the disk cannot take fails. Folders and missing files do not
+// open.
 TEST(FileStore, ReadsWritesAndChangesTheLength) {
   TempDir dir;
   const std::string path = dir.Write("f.bin", ToBytes("0123456789"));
@@ -23,11 +26,15 @@ TEST(FileStore, ReadsWritesAndChangesTheLength) {
   EXPECT_TRUE(store->WriteAt(12, ToBytes("ab")));
   EXPECT_TRUE(store->Truncate(13));
   EXPECT_TRUE(store->Flush());
+  EXPECT_FALSE([&] { const FileSizeLimit full(16); return store->Truncate(17); }());
   EXPECT_TRUE(store->Close());
-  EXPECT_FALSE(store->Close());
+  EXPECT_FALSE(store->Close() || store->Flush());
+  EXPECT_EQ(store->Size() + store->ReadAt(0, out), 0u);
   EXPECT_EQ(ReadFileBytes(path), ToBytes(std::string("0123456789\0\0a", 13)));
   store = FileStore::Open(path, false);
   EXPECT_FALSE(store->WriteAt(0, ToBytes("x")) || store->Truncate(0));
+  EXPECT_TRUE(store->Flush());
+  EXPECT_EQ(store->ReadAt(std::uint64_t{1} << 63, out), 0u);
   EXPECT_FALSE(FileStore::Open(dir.Path(), false));
   EXPECT_FALSE(FileStore::Open(dir.File("missing"), false));
 }
