@@ -37,14 +37,4 @@ TEST(BlockReader, FindsTheSameFirstMatchAsAByteByByteSearch) {
   }
 }
 
-TEST(FindFourCCInBytes, MatchesTheScalarSearchOnRandomBytes) {
-  std::mt19937 random(11);
-  for (int round = 0; round < 200; ++round) {
-    Bytes bytes(static_cast<std::size_t>(random() % 80));
-    for (auto& b : bytes) b = "LIST"[random() % 4];
-    const std::size_t expected = ByteByByte(bytes, fourcc::kList, 0).value_or(bytes.size());
-    EXPECT_EQ(FindFourCCInBytes(bytes.data(), bytes.size(), fourcc::kList), expected);
-  }
-}
-
 }  // namespace
