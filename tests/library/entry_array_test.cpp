@@ -10,16 +10,9 @@
 
 namespace {
 
-MediaEntry Entry(const std::string& file) {
-  MediaEntry entry;
-  entry.m_strFile = file;
-  return entry;
-}
-
-// Random edits of every kind on an array and on a plain vector side by side:
-// the order must match, and FindFile must give what a scan from the front of
-// the vector gives, whatever the index has been through. Few names, so equal
-// files and reused slots are common; copies must not share anything.
+// Random edits on an array and a plain vector side by side: the order and
+// FindFile (the first equal file) must match. Few names, so equal files and
+// reused slots are common; copies must not share anything.
 TEST(EntryArrayTest, FollowsAPlainVectorThroughRandomEdits) {
   const std::vector<std::string> names = {"a", "b", "B", "c", ""};
   std::mt19937 random(12);
@@ -32,7 +25,7 @@ TEST(EntryArrayTest, FollowsAPlainVectorThroughRandomEdits) {
     switch (random() % 7) {
       case 0:
       case 1:
-        ASSERT_EQ(array.Add(Entry(name)), size);
+        ASSERT_EQ(array.Add(DictionaryStore::MakeRecord(name)), size);
         model.push_back(name);
         break;
       case 2:
@@ -42,7 +35,7 @@ TEST(EntryArrayTest, FollowsAPlainVectorThroughRandomEdits) {
         break;
       case 3:
         if (size == 0) break;
-        array.SetAt(at, Entry(name));
+        array.SetAt(at, DictionaryStore::MakeRecord(name));
         model[static_cast<std::size_t>(at)] = name;
         break;
       case 4: {
@@ -57,9 +50,9 @@ TEST(EntryArrayTest, FollowsAPlainVectorThroughRandomEdits) {
       }
       case 5: {  // an edit of a copy leaves the original as it was, until the copy is assigned back
         EntryArray copy(array);
-        copy.Add(Entry("copy only"));
+        copy.Add(DictionaryStore::MakeRecord("copy only"));
         ASSERT_EQ(array.FindFile("copy only"), -1);
-        copy.SetAt(size, Entry(name));
+        copy.SetAt(size, DictionaryStore::MakeRecord(name));
         if (random() % 2) {
           array = copy;
         } else {

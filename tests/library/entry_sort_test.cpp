@@ -14,10 +14,8 @@ namespace {
 std::string KeyText(const MediaEntry& track, AlbumSortKey key) {
   switch (key) {
     case AlbumSortKey::FullPath: return track.m_strFile;
-    case AlbumSortKey::Path: {
-      const std::size_t cut = track.m_strFile.find_last_of(kPathSeparator);
-      return cut == std::string::npos ? "" : track.m_strFile.substr(0, cut + 1);
-    }
+    case AlbumSortKey::Path:  // npos + 1 is 0: no separator, no folder
+      return track.m_strFile.substr(0, track.m_strFile.find_last_of(kPathSeparator) + 1);
     case AlbumSortKey::Name: return track.m_strName;
     case AlbumSortKey::Genre: return track.m_strGenre;
     case AlbumSortKey::Source: return track.m_strSource;
@@ -47,9 +45,9 @@ std::string Text(std::mt19937& random) {
 
 std::vector<MediaEntry> RandomAlbum(unsigned seed, int size) {
   std::mt19937 random(seed);
-  std::vector<MediaEntry> tracks(static_cast<std::size_t>(size));
+  std::vector<MediaEntry> tracks;
   for (int i = 0; i < size; ++i) {
-    MediaEntry& track = tracks[static_cast<std::size_t>(i)];
+    MediaEntry& track = tracks.emplace_back();
     track.m_strFile = Text(random);
     for (unsigned parts = random() % 3; parts > 0; --parts) track.m_strFile += kPathSeparator + Text(random);
     for (std::string* text : {&track.m_strName, &track.m_strGenre, &track.m_strSource, &track.m_strArtist}) {

@@ -4,13 +4,13 @@
 
 #include <functional>
 
-#include <QAbstractItemModel>
-#include <QListView>
+#include <QAbstractItemModelTester>
 #include <QMimeData>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
 
+#include "list_checks.h"
 #include "message_box.h"
 #include "tracklist_fakes.h"
 #include "tracklist_ids.h"
@@ -18,72 +18,45 @@
 
 namespace {
 
-class RecordingController : public TracklistController {
- public:
-  void SetScanning(bool) override {}
-  int LookUpDictionary(MediaEntry&) override { return 0; }
-  void OpenCurrentTrack() override { opened.push_back(current ? current() : -2); }
-
-  std::function<int()> current;  // what the tracklist says is current when asked
-  std::vector<int> opened;
-};
-
-// A WAVE file with a display name, a genre, a source and an artist.
-Bytes Wave(const std::string& name, const std::string& genre, const std::string& source = "",
-           const std::string& artist = "") {
+Bytes Wave(const std::string& name, const std::string& genre, const std::string& source, const std::string& artist) {
   return CanonicalWave(SampleBytes(32), {{"INAM", name}, {"IGNR", genre}, {"ISRC", source}, {"IART", artist}});
 }
 
 class TracklistDlgTest : public testing::Test {
  protected:
   // The album file has been read (empty), so drops and saves go through.
-  TracklistDlgTest() : m_dlg(&m_controller, nullptr, m_dir.File("default.alb")) {
-    m_controller.current = [this] { return m_dlg.GetCurrentIndex(); };
+  TracklistDlgTest() {
     WriteAlbumFile("");
     m_dlg.LoadAlbum();
   }
 
-  std::string Add(const std::string& name, const Bytes& bytes) {
-    const std::string path = m_dir.Write(name, bytes);
-    m_dlg.AddPath(path);
-    return path;
-  }
-  void AddTextFiles(const std::vector<std::string>& names) {
-    for (const auto& name : names) Add(name, ToBytes("x"));
+  void Add(const std::string& name, const Bytes& bytes = ToBytes("x")) { m_dlg.AddPath(m_dir.Write(name, bytes)); }
+  // Opens the window. Every later update of its list's model is checked as a
+  // view relies on it; the first one told wrongly ends the test program.
+  void Open(const DropList& drop = {}) {
+    m_dlg.OpenWindow(drop);
+    new QAbstractItemModelTester(List().model(), QAbstractItemModelTester::FailureReportingMode::Fatal, List().model());
   }
   std::vector<std::string> Names() const {
     std::vector<std::string> names;
     for (int i = 0; i < m_dlg.GetTrackCount(); ++i) names.push_back(m_dlg.GetTrack(i).m_strName);
     return names;
   }
-  std::vector<std::string> ListTexts() const {
-    std::vector<std::string> texts;
-    const QAbstractItemModel& model = *List().model();
-    for (int i = 0; i < model.rowCount(); ++i) texts.push_back(model.index(i, 0).data().toString().toStdString());
-    return texts;
-  }
+  std::vector<std::string> Listed() const { return ListTexts(List()); }
   QListView& List() const { return m_dlg.Window()->List(); }
   std::vector<int> Selected() const { return m_dlg.Window()->SelectedIndexes(); }
-  void Click(const char* button) {
-    QTest::mouseClick(m_dlg.Window()->findChild<QPushButton*>(QString::fromLatin1(button)), Qt::LeftButton);
-  }
   std::string AlbumFile() const { return SavedText(m_dir.File("default.alb")); }
   void WriteAlbumFile(const std::string& text) const { m_dir.Write("default.alb", text); }
 
   CMessageBoxRecorder m_messages;
   TempDir m_dir;
-  RecordingController m_controller;
-  CTracklistDlg m_dlg;
+  FakeController m_controller;
+  CTracklistDlg m_dlg{&m_controller, nullptr, m_dir.File("default.alb")};
 };
 
-// Each command sorts by its own key (equal folders by name), so each gives
-// its own order of the four tracks. The current track is followed without a
-// save; with no current track the sorted album is saved.
-struct SortRow {
-  const char* label;
-  int command;
-  std::vector<std::string> names;
-};
+// Each command gives its own order of the four tracks (equal folders by name).
+// The current track is followed without a save; without one the album is saved.
+struct SortRow { const char* label; int command; std::vector<std::string> names; };
 
 class TracklistSortTest : public TracklistDlgTest, public testing::WithParamInterface<SortRow> {};
 
@@ -92,21 +65,19 @@ TEST_P(TracklistSortTest, SortsByTheCommandsKeyAndKeepsTheCurrentTrack) {
   Add("b/a.wav", Wave("n2", "G1", "S4", "A3"));
   Add("a/y.wav", Wave("n3", "G4", "S2", "A2"));
   Add("c/b.wav", Wave("n0", "G2", "S3", "A1"));
-  m_dlg.OpenWindow();
+  Open();
   m_dlg.SetCurrentIndex(0);
   WriteAlbumFile("untouched\n");
   m_dlg.OnSortCommand(GetParam().command);
   const std::vector<std::string> names = Names();
   EXPECT_EQ(names, GetParam().names);
-  EXPECT_EQ(ListTexts(), names);
+  EXPECT_EQ(Listed(), names);
   const int current = static_cast<int>(std::find(names.begin(), names.end(), "n1") - names.begin());
   EXPECT_EQ(m_dlg.GetCurrentIndex(), current);
   EXPECT_EQ(Selected(), std::vector<int>{current});
   EXPECT_EQ(AlbumFile(), "untouched\n");
-
   m_dlg.SetCurrentIndex(-1);
   m_dlg.OnSortCommand(GetParam().command);
-  EXPECT_EQ(Names(), GetParam().names);
   EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
 }
 
@@ -120,61 +91,53 @@ INSTANTIATE_TEST_SUITE_P(
                     SortRow{"Artist", ID_SORT_ARTIST, {"n0", "n3", "n2", "n1"}}),
     [](const testing::TestParamInfo<SortRow>& info) { return std::string(info.param.label); });
 
-// The Delete button saves and finds the current track again, or forgets it
-// when it was deleted.
-TEST_F(TracklistDlgTest, DeleteButtonSavesAndFindsTheCurrentTrackAgain) {
-  AddTextFiles({"a.txt", "b.txt", "c.txt", "d.txt"});
-  m_dlg.OpenWindow();
-  m_dlg.SetCurrentIndex(3);
-  m_dlg.Window()->SetItemSelected(3, false);
-  m_dlg.Window()->SetItemSelected(0, true);
-  m_dlg.Window()->SetItemSelected(2, true);
-  Click("IDC_TL_DELETE");
-  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"b.txt", "d.txt"}));
-  EXPECT_EQ(m_dlg.GetCurrentIndex(), 1);
-  EXPECT_EQ(Selected(), std::vector<int>{1});
-  EXPECT_EQ(AlbumFile(), Lines({m_dir.File("b.txt"), m_dir.File("d.txt")}));
-  Click("IDC_TL_DELETE");  // the current track is selected
-  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"b.txt"}));
-  EXPECT_EQ(m_dlg.GetCurrentIndex(), -1);
-  EXPECT_TRUE(Selected().empty());
-  EXPECT_EQ(AlbumFile(), Lines({m_dir.File("b.txt")}));
-}
-
-// The Delete key removes a scattered selection of any size without saving and
-// selects the line after the first removed one, or the new last line.
-TEST_F(TracklistDlgTest, DeleteKeyRemovesAnySelectionAndSelectsTheNextLine) {
-  std::vector<std::string> names;
-  for (int i = 0; i < 200; ++i) names.push_back("t" + std::to_string(1000 + i) + ".txt");
-  AddTextFiles(names);
-  m_dlg.OpenWindow();
+// The Delete key removes any selection without saving and selects the line
+// after the first removed one, or the last line. The Delete button saves and
+// finds the current track again, or forgets it when it was deleted.
+TEST_F(TracklistDlgTest, DeletedLinesGoWithTheirTracks) {
+  for (int i = 0; i < 200; ++i) Add("t" + std::to_string(1000 + i) + ".txt");
+  Open();
   WriteAlbumFile("untouched\n");
   for (int i = 1; i < 200; i += 2) m_dlg.Window()->SetItemSelected(i, true);
   QTest::keyClick(&List(), Qt::Key_Delete);
   ASSERT_EQ(m_dlg.GetTrackCount(), 100);
   EXPECT_EQ(m_dlg.GetTrack(1).m_strName, "t1002.txt");
   EXPECT_EQ(m_dlg.GetTrack(99).m_strName, "t1198.txt");
-  EXPECT_EQ(ListTexts(), Names());
+  EXPECT_EQ(Listed(), Names());
   EXPECT_EQ(Selected(), std::vector<int>{1});
   m_dlg.Window()->SetItemSelected(-1, false);
   m_dlg.Window()->SetItemSelected(98, true);
   m_dlg.Window()->SetItemSelected(99, true);
   QTest::keyClick(&List(), Qt::Key_Delete);
   EXPECT_EQ(Names().back(), "t1194.txt");
-  EXPECT_EQ(ListTexts(), Names());
+  EXPECT_EQ(Listed(), Names());
   EXPECT_EQ(Selected(), std::vector<int>{97});
   EXPECT_EQ(AlbumFile(), "untouched\n");
+  m_dlg.SetCurrentIndex(3);  // t1006.txt
+  m_dlg.Window()->SetItemSelected(3, false);
+  m_dlg.Window()->SetItemSelected(0, true);
+  m_dlg.Window()->SetItemSelected(2, true);
+  QTest::mouseClick(m_dlg.Window()->findChild<QPushButton*>("IDC_TL_DELETE"), Qt::LeftButton);
+  const std::vector<std::string> kept = Listed();
+  EXPECT_EQ(std::vector<std::string>(kept.begin(), kept.begin() + 3),
+            (std::vector<std::string>{"t1002.txt", "t1006.txt", "t1008.txt"}));
+  EXPECT_EQ(m_dlg.GetCurrentIndex(), 1);
+  EXPECT_EQ(Selected(), std::vector<int>{1});
+  EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
+  QTest::mouseClick(m_dlg.Window()->findChild<QPushButton*>("IDC_TL_DELETE"), Qt::LeftButton);  // the current track
+  EXPECT_EQ(Names()[1], "t1008.txt");
+  EXPECT_EQ(Listed(), Names());
+  EXPECT_EQ(m_dlg.GetCurrentIndex(), -1);
+  EXPECT_TRUE(Selected().empty());
+  EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
 }
 
 // A drop that opens the window is listed and saved at once; files dropped on
 // the open window are added once the drop has ended.
 TEST_F(TracklistDlgTest, DroppedFilesAreListedAndSaved) {
-  m_dir.Write("drop/a.txt", "x");
-  m_dir.Write("drop/sub/b.txt", "x");
-  m_dlg.OpenWindow({m_dir.File("drop")});
+  for (const char* name : {"drop/a.txt", "drop/sub/b.txt"}) m_dir.Write(name, "x");
+  Open({m_dir.File("drop")});
   EXPECT_TRUE(m_dlg.Window()->isVisible());
-  EXPECT_EQ(ListTexts(), Names());
-  EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
   ASSERT_EQ(m_dlg.GetTrackCount(), 2);
   const std::string file = m_dir.Write("dropped.txt", "x");
   QMimeData data;
@@ -186,66 +149,55 @@ TEST_F(TracklistDlgTest, DroppedFilesAreListedAndSaved) {
   QCoreApplication::sendEvent(m_dlg.Window(), &drop);
   EXPECT_EQ(m_dlg.GetTrackCount(), 2);
   QCoreApplication::processEvents();
-  EXPECT_EQ(ListTexts().back(), "dropped.txt");
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "b.txt", "dropped.txt"}));
+  EXPECT_EQ(Listed(), Names());
   EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
-  EXPECT_EQ(m_dlg.GetTrackCount(), 3);
 }
 
 // A scan hands its lines to the open list in batches. What the window is
 // told or asked midway, with lines still held back, concerns every track
-// added so far, and once the drop has ended the list shows every track in
-// album order.
+// added so far, and a window closed amid the scan loses no track.
 TEST_F(TracklistDlgTest, HeldBackLinesNeverPutTheListOutOfStepWithTheAlbum) {
   for (const char* name : {"a.txt", "b.txt", "c.txt", "d.txt", "e.txt"}) m_dir.Write(std::string("drop/") + name, "x");
-  m_dlg.OpenWindow();
-  bool deleted = false;
-  // Waits for the scan's third track, then the user deletes the second line.
+  Open();
+  // At the scan's third track the user deletes the second line; once the
+  // next track is in, the selection is still that line, and the window closes.
+  int step = 0;
   std::function<void()> midway = [&] {
-    if (m_dlg.GetTrackCount() < 3) {
-      QMetaObject::invokeMethod(&m_dlg, midway, Qt::QueuedConnection);
-      return;
+    if (m_dlg.GetTrackCount() >= 3 && step == 0) {
+      m_dlg.Window()->SetItemSelected(1, true);
+      QTest::keyClick(&List(), Qt::Key_Delete);
+      EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "c.txt"}));
+      EXPECT_EQ(Listed(), Names());
+      step = 1;
+    } else if (m_dlg.GetTrackCount() >= 3 && step == 1) {
+      EXPECT_EQ(Selected(), std::vector<int>{1});
+      m_dlg.Window()->reject();
+      step = 2;
     }
-    m_dlg.Window()->SetItemSelected(1, true);
-    EXPECT_EQ(Selected(), std::vector<int>{1});
-    QTest::keyClick(&List(), Qt::Key_Delete);
-    EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "c.txt"}));
-    EXPECT_EQ(ListTexts(), Names());
-    deleted = true;
+    if (step < 2) QMetaObject::invokeMethod(&m_dlg, midway, Qt::QueuedConnection);
   };
   QMetaObject::invokeMethod(&m_dlg, midway, Qt::QueuedConnection);
   m_dlg.OnDropFiles({m_dir.File("drop")});
-  ASSERT_TRUE(deleted);
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "c.txt", "d.txt", "e.txt"}));
-  EXPECT_EQ(ListTexts(), Names());
-  EXPECT_EQ(Selected(), std::vector<int>{1});
-}
-
-TEST_F(TracklistDlgTest, ClosingTheWindowDuringAScanLosesNoTrack) {
-  m_dir.Write("drop/a.txt", "x");
-  m_dir.Write("drop/b.txt", "x");
-  m_dir.Write("drop/c.txt", "x");
-  m_dlg.OpenWindow();
-  // Runs at the scan's first dispatch of waiting events.
-  QMetaObject::invokeMethod(&m_dlg, [this] { m_dlg.Window()->reject(); }, Qt::QueuedConnection);
-  m_dlg.OnDropFiles({m_dir.File("drop")});
+  ASSERT_EQ(step, 2);
   EXPECT_FALSE(m_dlg.WindowExists());
-  EXPECT_EQ(m_dlg.GetTrackCount(), 3);
-  m_dlg.OpenWindow();
-  EXPECT_EQ(ListTexts(), Names());
+  EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "c.txt", "d.txt", "e.txt"}));
+  Open();
+  EXPECT_EQ(Listed(), Names());
 }
 
 // A load empties the list with the album, and a drop during it waits.
 TEST_F(TracklistDlgTest, TheListFollowsTheAlbumThroughALoadAndADropWaits) {
-  Add("stale.txt", ToBytes("x"));
+  Add("stale.txt");
   const std::string listed = m_dir.Write("listed.txt", "x");
   const std::string dropped = m_dir.Write("dropped.txt", "x");
   WriteAlbumFile(listed + "\n");
-  m_dlg.OpenWindow();
+  Open();
   // The main window hands a drop over while the load dispatches events.
   QMetaObject::invokeMethod(&m_dlg, [&] { m_dlg.OnDropFiles({dropped}); }, Qt::QueuedConnection);
   m_dlg.LoadAlbum();
   EXPECT_EQ(Names(), std::vector<std::string>{"listed.txt"});
-  EXPECT_EQ(ListTexts(), Names());
+  EXPECT_EQ(Listed(), Names());
   EXPECT_EQ(m_dlg.TakeHeldDrops(), std::vector<DropList>{DropList{dropped}});
 }
 
@@ -257,12 +209,12 @@ TEST_F(TracklistDlgTest, AddTakesSeveralFilesWithoutSaving) {
   m_dlg.SetFileChooser([&](QWidget*) {
     return QStringList{QString::fromStdString(a), QString::fromStdString(broken), QString::fromStdString(b)};
   });
-  m_dlg.OpenWindow();
+  Open();
   WriteAlbumFile("untouched\n");
   m_dlg.OnAdd();
   m_dlg.SetFileChooser([](QWidget*) { return QStringList(); });
   m_dlg.OnAdd();
-  EXPECT_EQ(ListTexts(), (std::vector<std::string>{"a.txt", "b.txt"}));
+  EXPECT_EQ(Listed(), (std::vector<std::string>{"a.txt", "b.txt"}));
   EXPECT_EQ(AlbumFile(), "untouched\n");
   EXPECT_EQ(m_messages.Texts().size(), 1);
 }

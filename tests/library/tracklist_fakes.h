@@ -18,9 +18,7 @@
 class FakeController : public TracklistController {
  public:
   void SetScanning(bool on) override { scanning.push_back(on); }
-  int LookUpDictionary(MediaEntry& entry) override {
-    return dictionary != nullptr ? dictionary->Lookup(entry) : 0;
-  }
+  int LookUpDictionary(MediaEntry& entry) override { return dictionary != nullptr ? dictionary->Lookup(entry) : 0; }
   void OpenCurrentTrack() override {}
 
   std::vector<bool> scanning;
@@ -39,16 +37,10 @@ class FakeListView : public TrackListView {
     items.erase(items.begin() + index);
     selected.erase(selected.begin() + index);
   }
-  void RemoveAllItems() override {
-    items.clear();
-    selected.clear();
-  }
+  void RemoveAllItems() override { items.clear(), selected.clear(); }
   void SetItemSelected(int index, bool on) override {
-    if (index < 0) {
-      std::fill(selected.begin(), selected.end(), on);
-    } else {
-      selected[static_cast<std::size_t>(index)] = on;
-    }
+    if (index >= 0) selected[static_cast<std::size_t>(index)] = on;
+    if (index < 0) std::fill(selected.begin(), selected.end(), on);
   }
   std::vector<int> SelectedIndexes() const override {
     std::vector<int> indexes;

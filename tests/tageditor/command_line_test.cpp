@@ -6,11 +6,8 @@ namespace {
 
 using Mode = CommandLine::Mode;
 
-struct Case {
-  std::vector<std::string> args;
-  Mode mode;
-  std::string fileOrError;  // the file, or a piece of the error message
-};
+// The file, or a piece of the error message, is expected in fileOrError.
+struct Case { std::vector<std::string> args; Mode mode; std::string fileOrError; };
 void PrintTo(const Case& c, std::ostream* os) {
   for (const std::string& arg : c.args) *os << arg << ' ';
 }

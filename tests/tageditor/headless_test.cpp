@@ -40,11 +40,8 @@ TEST_F(HeadlessTest, SetThenInfoRoundTripKeepsTheOtherTags) {
                                     "Source:       a=b\nComment:\n")) << m_out.str();
 }
 
-struct Failure {
-  std::vector<std::string> args;  // "@name" is a file in the test folder
-  int status;
-  std::string message;
-};
+// "@name" in args is a file in the test folder.
+struct Failure { std::vector<std::string> args; int status; std::string message; };
 void PrintTo(const Failure& failure, std::ostream* os) {
   for (const std::string& arg : failure.args) {
     for (unsigned char c : arg) *os << (c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?');
