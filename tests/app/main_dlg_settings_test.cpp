@@ -26,11 +26,12 @@ class SettingsTest : public ControllerTest {
 // back to the default place. A zoom the menu does not offer reads as missing.
 TEST_F(SettingsTest, AHandEditedFileStartsCleanly) {
   m_dir.Write("Velmora.conf", std::string("[Settings]\nMainX=90000\nMainY=-90000\n"
-                                           "OptionLoop=1\nOptionContinuous=0\nZoom=4\n"));
+                                           "OptionLoop=1\nOptionContinuous=0\nZoom=4\ntagISRC=1\n"));
   StartOnFile();
   EXPECT_TRUE(Lit(IDC_LOOP) && !Lit(IDC_CONTINUOUS) && !Lit(IDC_RANDOM));
   EXPECT_EQ(m_dlg->GetMainPosition(), QPoint(10, 10));
   EXPECT_EQ(m_dlg->size(), QSize(266, 114));
+  EXPECT_TRUE(m_dlg->TagDisplayDlg().GetTagFlag(6) == 1 && m_dlg->TagDisplayDlg().GetTagFlag(5) == 0);
 }
 
 // The modes and colours written at Exit are seen on disk by the end-to-end
@@ -39,11 +40,12 @@ TEST_F(SettingsTest, ExitWritesWhereTheVideoWindowWasMovedAndTheTagChoices) {
   auto store = std::make_unique<MemoryProfileStore>();
   MemoryProfileStore& profile = *store;
   Start(std::move(store));
-  m_dlg->TagDisplayDlg().SetTagFlag(4, 1);
+  for (int number : {4, 6}) m_dlg->TagDisplayDlg().SetTagFlag(number, 1);
   m_mci->Move(33, 44, 348, 0);  // the user moved the video window
   EXPECT_EQ(profile.Size(), 0u) << "nothing is written before Exit";
   m_dlg->OnExit();
-  for (const auto& [name, value] : {std::pair{"tagICRD", 1}, {"tagICMT", 0}, {"PlayX", 33}, {"PlayY", 44}}) {
+  for (const auto& [name, value] :
+       {std::pair{"tagICRD", 1}, {"tagICMT", 0}, {"tagISRC", 1}, {"PlayX", 33}, {"PlayY", 44}}) {
     EXPECT_EQ(profile.GetProfileInt(kSettingsSection, name, -1), value) << name;
   }
 }
