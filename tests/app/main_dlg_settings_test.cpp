@@ -44,8 +44,7 @@ TEST_F(SettingsTest, ExitWritesWhereTheVideoWindowWasMovedAndTheTagChoices) {
   m_mci->Move(33, 44, 348, 0);  // the user moved the video window
   EXPECT_EQ(profile.Size(), 0u) << "nothing is written before Exit";
   m_dlg->OnExit();
-  for (const auto& [name, value] :
-       {std::pair{"tagICRD", 1}, {"tagICMT", 0}, {"tagISRC", 1}, {"PlayX", 33}, {"PlayY", 44}}) {
+  for (const auto& [name, value] : {std::pair{"tagICRD", 1}, {"tagISRC", 1}, {"PlayX", 33}, {"PlayY", 44}}) {
     EXPECT_EQ(profile.GetProfileInt(kSettingsSection, name, -1), value) << name;
   }
 }

@@ -46,9 +46,8 @@ class QtMciWindowTest : public ::testing::Test {
 };
 
 // Forward search may land exactly on the length, which is the end; Home
-// rewinds from there, and the medium plays to its end again with
-// notifications every half second. (That Stop keeps the place for the next
-// Play is seen through the desktop's media controls.)
+// rewinds from there and the medium plays to its end again, notified every
+// half second. (Stop keeping the place is seen through the media controls.)
 TEST_F(QtMciWindowTest, SeeksToTheLengthAsToTheEndAndPlaysToTheEnd) {
   ASSERT_EQ(mci->Open(folder.Write("short.wav", ShortWave())), 1);
   ASSERT_EQ(mci->GetLength(), 1500);

@@ -15,6 +15,7 @@ TEST(SettingsTableTest, HandEditedValuesReadAsMeant) {
       {"MainY", "4294967296"},  // past 32 bits
       {"DictX", "1.5"},            {"DictY", "-"},          {"ColorX", "-2147483648"},  // the lowest there is
       {"TagsX", " -1200 "},  // a screen left of the primary one
+      {"Zoom", "4"},         // a zoom the menu does not offer
       // Any number but 0 shows a tag, as any but 0 lights a play mode.
       {"tagINAM", "2"},            {"tagIART", "-1"},       {"tagIGNR", "0"},
       // A colour is red in its low byte; the top byte means nothing.
@@ -32,6 +33,7 @@ TEST(SettingsTableTest, HandEditedValuesReadAsMeant) {
   EXPECT_EQ(values.nMainX + values.nMainY + values.nDictX + values.nDictY, 40);
   EXPECT_EQ(values.nTagsX, -1200);
   EXPECT_EQ(values.nColorX, std::numeric_limits<int>::min());
+  EXPECT_EQ(values.nZoom, 1);
 }
 
 }  // namespace
