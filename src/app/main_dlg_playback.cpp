@@ -148,7 +148,8 @@ void CMainDlg::ShowTrackLamps(const MediaEntry& track) {
   }
   if (track.m_nOrigin == kOriginDictionary) {
     m_statusDisplay->SetLamp(CStatusDisplay::kLampDic, 1);
-  } else if (track.m_nOrigin == kOriginRiffInfo || track.m_nOrigin == kOriginId3v1) {
+  } else if (track.m_nOrigin == kOriginRiffInfo || track.m_nOrigin == kOriginId3v1 ||
+             track.m_nOrigin == kOriginFileTags) {
     m_statusDisplay->SetLamp(CStatusDisplay::kLampTag, 1);
   }
   if (track.m_nKind == kKindAudio) {

@@ -29,7 +29,13 @@ struct MediaEntry {
 };
 
 // Where a track's texts came from; each value lights its own lamp.
-enum EntryOrigin : std::int32_t { kOriginNone = 0, kOriginDictionary = 1, kOriginRiffInfo = 2, kOriginId3v1 = 3 };
+enum EntryOrigin : std::int32_t {
+  kOriginNone = 0,
+  kOriginDictionary = 1,
+  kOriginRiffInfo = 2,
+  kOriginId3v1 = 3,
+  kOriginFileTags = 4,  // ID3v2, Vorbis comments, MP4, ASF or APE tags
+};
 
 // Shows every member, so a failed comparison in a test says which one differs.
 std::ostream& operator<<(std::ostream& out, const MediaEntry& entry);

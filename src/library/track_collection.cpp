@@ -150,8 +150,10 @@ MediaEntry TrackCollection::BuildEntryOf(const std::string& path, bool exists) {
     ReadWaveTags(entry);
     closed = m_wave.Close();
   } else if (m_id3.Open(path) == 1) {
-    ReadId3Tags(entry, name);
+    ReadMp3Tags(entry, name);
     closed = m_id3.Close();
+  } else if (CFileTags::Reads(path)) {
+    ReadOtherTags(entry);
   } else {
     m_pMainDlg->LookUpDictionary(entry);
     return entry;
@@ -170,13 +172,32 @@ void TrackCollection::ReadWaveTags(MediaEntry& entry) {
   }
 }
 
-void TrackCollection::ReadId3Tags(MediaEntry& entry, const std::string& name) {
+// The ID3v2 tag holds the whole texts of which an ID3v1 block keeps 30
+// characters. Encoders add an ID3v2 tag with only their own name to every
+// file; such a tag gives none of the texts and leaves the ID3v1 block to
+// name the track.
+void TrackCollection::ReadMp3Tags(MediaEntry& entry, const std::string& name) {
+  if (m_fileTags.Read(entry.m_strFile) == 1) {
+    CopyTags(m_fileTags, entry);
+    if (entry.m_bName == 1) entry.m_nOrigin = kOriginFileTags;
+    return;
+  }
   m_id3.ReadTag();  // a file without a tag block simply gives six empty texts
   CopyTags(m_id3, entry);
   if (entry.m_bName == 1) {
     entry.m_nOrigin = kOriginId3v1;
   } else {
     entry.m_strName = name;  // an MP3 file never consults the dictionary
+  }
+}
+
+void TrackCollection::ReadOtherTags(MediaEntry& entry) {
+  m_fileTags.Read(entry.m_strFile);  // a file that cannot be read gives six empty texts
+  CopyTags(m_fileTags, entry);
+  if (entry.m_bName == 1) {
+    entry.m_nOrigin = kOriginFileTags;
+  } else {
+    m_pMainDlg->LookUpDictionary(entry);
   }
 }
 

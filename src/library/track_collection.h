@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "album_store.h"
+#include "file_tags.h"
 #include "file_system.h"
 #include "id3v1_file.h"
 #include "wave_info_file.h"
@@ -15,7 +16,7 @@ using DropList = std::vector<std::string>;
 
 // Turns paths into album tracks: dropped files and folders, the lines of the
 // album file, and rescans of selected tracks. Each file's texts come from its
-// RIFF INFO tags, its ID3v1 tag or the mapping dictionary (see BuildEntry).
+// own tags or the mapping dictionary (see BuildEntry).
 class TrackCollection : public AlbumStore {
  public:
   TrackCollection(TracklistController& controller, PlatformHooks hooks,
@@ -46,8 +47,12 @@ class TrackCollection : public AlbumStore {
   //   a missing file: nothing is read; the name is "(N/A) " + file name;
   //   a WAVE file: its INFO tags; without a title, a dictionary record for
   //     the file name replaces them all;
-  //   an MP3 file: its ID3v1 tag; without a title the name is the file name,
-  //     and the dictionary is never asked;
+  //   an MP3 file: its ID3v2 tag when that gives any text, else its ID3v1
+  //     tag; without a title the name is the file name, and the dictionary
+  //     is never asked;
+  //   a file of a format CFileTags reads (FLAC, Ogg, Opus, MP4, ASF, APE,
+  //     AIFF ...): its tags; without a title, a dictionary record for the
+  //     file name replaces them all;
   //   any other file: the dictionary record, if there is one.
   // A reader that fails to close its file is reported as "!fclose()".
   MediaEntry BuildEntry(const std::string& path);
@@ -67,10 +72,12 @@ class TrackCollection : public AlbumStore {
   void AddDropsHeldDuringScan();
   MediaEntry BuildEntryOf(const std::string& path, bool exists);
   void ReadWaveTags(MediaEntry& entry);
-  void ReadId3Tags(MediaEntry& entry, const std::string& name);
+  void ReadMp3Tags(MediaEntry& entry, const std::string& name);
+  void ReadOtherTags(MediaEntry& entry);
 
   CWaveInfoFile m_wave;
   CId3v1File m_id3;
+  CFileTags m_fileTags;
   int m_nScanDepth = 0;
   bool m_bDropAbandoned = false;
   std::set<fsys::FolderIdentity> m_enteredFolders;  // during the outermost scan
