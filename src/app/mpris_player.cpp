@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QDBusObjectPath>
+#include <QDate>
+#include <QDateTime>
 #include <QFileInfo>
 #include <QUrl>
 #include <algorithm>
@@ -30,6 +32,24 @@ const QString kNoTrack = QStringLiteral("/org/mpris/MediaPlayer2/TrackList/NoTra
 
 QStringList OneText(const std::string& bytes) {
   return bytes.empty() ? QStringList() : QStringList{ScreenText(bytes)};
+}
+
+// A date text that names a whole day, with or without a time of it, in ISO
+// 8601; a year alone, or a text that is no such date, gives nothing.
+QString CreatedDate(const std::string& bytes) {
+  QString text = ScreenText(bytes).trimmed();
+  if (text.size() == 10) {
+    const QDate day = QDate::fromString(text, Qt::ISODate);
+    return day.isValid() ? day.toString(Qt::ISODate) : QString();
+  }
+  if (text.size() < 16 || (text[10] != QLatin1Char('T') && text[10] != QLatin1Char(' '))) return QString();
+  text[10] = QLatin1Char('T');
+  const QDateTime time = QDateTime::fromString(text, Qt::ISODate);
+  return time.isValid() ? time.toString(Qt::ISODate) : QString();
+}
+
+void InsertIfAny(QVariantMap& metadata, const QString& key, const QString& value) {
+  if (!value.isEmpty()) metadata.insert(key, value);
 }
 
 }  // namespace
@@ -226,7 +246,8 @@ QString CMprisPlayer::TrackId() const {
 
 // The track handed to the playback window, even once it has left the album;
 // while it is the current track its texts are read from the album, where
-// they may have been edited since.
+// they may have been edited since. The album and the cover, which the album
+// file does not keep, come from the file's own tags.
 QVariantMap CMprisPlayer::Metadata() const {
   QVariantMap metadata;
   metadata.insert(QStringLiteral("mpris:trackid"), QVariant::fromValue(QDBusObjectPath(TrackId())));
@@ -244,6 +265,10 @@ QVariantMap CMprisPlayer::Metadata() const {
   metadata.insert(QStringLiteral("xesam:artist"), OneText(track.m_strArtist));
   metadata.insert(QStringLiteral("xesam:genre"), OneText(track.m_strGenre));
   metadata.insert(QStringLiteral("xesam:comment"), OneText(track.m_strComment));
+  InsertIfAny(metadata, QStringLiteral("xesam:contentCreated"), CreatedDate(track.m_strDate));
+  m_details.Load(m_mainDlg.OpenedTrackSerial(), track.m_strFile);
+  InsertIfAny(metadata, QStringLiteral("xesam:album"), m_details.Album());
+  InsertIfAny(metadata, QStringLiteral("mpris:artUrl"), m_details.CoverUrl());
   if (const MciWindow* playback = m_mainDlg.GetMciWindow(); playback != nullptr && playback->GetLength() > 0)
     metadata.insert(QStringLiteral("mpris:length"), qint64{playback->GetLength()} * kUsPerMs);
   return metadata;

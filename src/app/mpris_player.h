@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+#include "track_details.h"
+
 class CMainDlg;
 
 // What the desktop's media controls see of the jukebox and ask of it. Every
@@ -96,4 +98,5 @@ class CMprisPlayer : public QObject {
   std::deque<std::function<void()>> m_queue;
   bool m_bRunning = false;
   QTimer m_holdTimer;  // tries the queue again while a modal box holds it
+  mutable CTrackDetails m_details;  // of the opened track, read at its first look
 };

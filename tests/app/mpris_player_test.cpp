@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QDBusObjectPath>
+#include <QScopeGuard>
 #include <QSignalSpy>
 #include <QUrl>
+#include <cstdlib>
 #include <functional>
 #include <tuple>
 
@@ -111,6 +113,60 @@ TEST_F(MprisPlayerTest, StateFollowsTheButtonsAndChangesAreAnnounced) {
   player.RunQueued();
   EXPECT_TRUE(Lit(IDC_RANDOM) && player.Shuffle());
   EXPECT_EQ(changes.last().at(0).toMap().value(QStringLiteral("Shuffle")).toBool(), true);
+}
+
+// The album and the cover come from the file's own tags, read once per open
+// of the track; the cover is saved in the cache folder for a panel to show,
+// and one that cannot be saved is left out. The date is told only when it
+// names a whole day.
+TEST_F(MprisPlayerTest, AlbumCoverAndDateOfTheOpenedFile) {
+  if (std::system("ffmpeg -version >/dev/null 2>&1") != 0) GTEST_SKIP() << "ffmpeg is not installed";
+  const std::string flac = m_dir.File("x.flac"), cover = m_dir.File("out.png");
+  const std::string ffmpeg = "ffmpeg -loglevel error -y ";
+  ASSERT_EQ(std::system((ffmpeg + "-f lavfi -i color=red:s=8x8 -frames:v 1 " + m_dir.File("in.png")).c_str()), 0);
+  ASSERT_EQ(std::system((ffmpeg + "-f lavfi -i sine=d=1 -i " + m_dir.File("in.png") +
+                         " -map 0 -map 1 -c:v png -disposition:v attached_pic -metadata title=T -metadata album=Al " + flac)
+                            .c_str()),
+            0);
+  ASSERT_EQ(std::system((ffmpeg + "-i " + flac + " -map 0:v -c copy -f image2 " + cover).c_str()), 0);
+  const auto restore = qScopeGuard([before = qgetenv("XDG_CACHE_HOME")] { qputenv("XDG_CACHE_HOME", before); });
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(m_dir.File("cache")));
+  MediaEntry track;
+  track.m_strFile = flac;
+  m_dlg->TracklistDlg().Album().Add(track);
+  m_mci->AddMedium(flac, 1000);
+  AddTracks({1000});  // a file that is not there
+  CMprisPlayer player(*m_dlg);
+
+  PlayTrack(0);
+  const QVariantMap metadata = player.Metadata();
+  EXPECT_EQ(metadata.value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Al"));
+  const QString art = QUrl(metadata.value(QStringLiteral("mpris:artUrl")).toString()).toLocalFile();
+  EXPECT_TRUE(art.startsWith(QString::fromStdString(m_dir.File("cache/"))) && art.endsWith(QStringLiteral(".png")))
+      << art.toStdString();
+  ASSERT_FALSE(ReadFileBytes(cover).empty());
+  EXPECT_EQ(ReadFileBytes(art.toStdString()), ReadFileBytes(cover));
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cover));  // no folder can be made there
+  EXPECT_EQ(player.Metadata(), metadata);
+  PlayTrack(0);
+  EXPECT_FALSE(player.Metadata().contains(QStringLiteral("mpris:artUrl")));
+  EXPECT_EQ(player.Metadata().value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Al"));
+  EXPECT_TRUE(m_messages.All().isEmpty());
+
+  const std::vector<std::pair<const char*, const char*>> dates = {{"2024-05-01", "2024-05-01"},
+                                                                  {"2024-05-01 10:20:30", "2024-05-01T10:20:30"},
+                                                                  {"2024", nullptr},
+                                                                  {"2024-02-30", nullptr},
+                                                                  {"01/05/2024", nullptr}};
+  for (const auto& [date, created] : dates) {
+    track.m_strDate = date;
+    m_dlg->TracklistDlg().Album().SetAt(0, track);
+    EXPECT_EQ(player.Metadata().value(QStringLiteral("xesam:contentCreated")),
+              created ? QVariant(QString::fromLatin1(created)) : QVariant())
+        << date;
+  }
+  PlayTrack(1);
+  EXPECT_FALSE(player.Metadata().contains(QStringLiteral("xesam:album")));
 }
 
 // A relative seek past the track's end goes to the next track. (Seeks within

@@ -3,13 +3,14 @@
 # answers at once while the "Cannot play" box of a missing track is up, and
 # what it asks for waits for the box; a file that is not there is refused and
 # never reaches the album; each loop status lights the buttons that do it;
-# with None the album's last track ends stopped.
+# with None the album's last track ends stopped; a FLAC file's own title,
+# artist and album reach the desktop, with its cover saved where a panel finds it.
 #   velmora_mpris.sh PATH_TO_VELMORA PATH_TO_KESTRUNE
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
 source "$here/e2e_lib.sh"
 velmora=$(realpath "$1") kestrune=$(realpath "$2")
-e2e_require Xvfb xdotool import convert sox playerctl gdbus dbus-run-session
+e2e_require Xvfb xdotool import convert sox ffmpeg playerctl gdbus dbus-run-session
 work=$(mktemp -d)
 trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
 e2e_make_album "$work" "$kestrune" 20
@@ -18,6 +19,9 @@ e2e_make_album "$work" "$kestrune" 20
 printf '%s\r\n%s\r\n%s\r\n' "$work/tone1.wav" "$work/gone.wav" "$work/tone2.wav" >"$work/default.alb"
 rm "$work/tone3.wav"
 sox -n -r 22050 -c 1 -b 16 "$work/short.wav" synth 1 sine 700
+ffmpeg -loglevel error -f lavfi -i color=red:s=8x8 -frames:v 1 "$work/cover.png"
+ffmpeg -loglevel error -f lavfi -i sine=d=20 -i "$work/cover.png" -map 0 -map 1 -c:v png \
+  -disposition:v attached_pic -metadata title=T -metadata artist=A -metadata album=Al "$work/tagged.flac"
 : >"$work/default.dic"
 # Continuous and Loop start off; the other windows open away from the main one.
 mkdir -p "$work/config/Orvane"
@@ -28,6 +32,7 @@ cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
 source "$1"
 velmora=$2 folder=$3
+export XDG_CACHE_HOME=$folder/cache
 e2e_start_velmora "$velmora" "$folder"
 mpris=(playerctl --player=velmora)
 player=(gdbus call --session --dest org.mpris.MediaPlayer2.velmora --object-path /org/mpris/MediaPlayer2)
@@ -107,6 +112,13 @@ e2e_wait_for modes_show 1 0 || e2e_fail "None did not light Continuous alone"
 e2e_wait_for title_is short.wav || e2e_fail "short.wav is not the current track ('$(title)')"
 e2e_wait_for status_is Stopped || e2e_fail "the last track ended with None and the status is $(status)"
 [[ $(title) == short.wav ]] || e2e_fail "the album went on to '$(title)' after its last track"
+
+"${mpris[@]}" open "file://$folder/tagged.flac"
+e2e_wait_for title_is T || e2e_fail "tagged.flac is not the current track ('$(title)')"
+e2e_wait_for status_is Playing || e2e_fail "tagged.flac is $(status), not Playing"
+read -r texts art < <("${mpris[@]}" metadata --format '{{artist}}|{{album}} {{mpris:artUrl}}') || true
+[[ $texts == 'A|Al' ]] || e2e_fail "tagged.flac has artist and album '$texts'"
+[[ $art == "file://$XDG_CACHE_HOME/"*.png && -s ${art#file://} ]] || e2e_fail "no cover file at '$art'"
 
 "${player[@]}" --method org.mpris.MediaPlayer2.Quit >/dev/null
 e2e_wait_for_exit
