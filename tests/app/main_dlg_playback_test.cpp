@@ -114,12 +114,31 @@ TEST_F(PlaybackTest, SkipToEndWithLoopAndNoCurrentTrackStartsTheAlbum) {
   m_dlg->OnCommand(IDC_END);
   EXPECT_EQ(Current(), 0);
   EXPECT_THAT(Calls(), Contains("open /music/t0.wav"));
-  // A tagged audio track lights the Tag and Aud lamps.
-  EXPECT_EQ(m_dlg->GetElementState(21) + m_dlg->GetElementState(23), 2);
   m_mci->ClearCalls();
   m_dlg->TracklistDlg().SetCurrentIndex(-1);
   m_dlg->OpenCurrentTrack();
   EXPECT_THAT(Calls(), Not(Contains("open ")));
+}
+
+// The dictionary lights the Dic lamp; a file's own tags, of any format, the
+// Tag lamp; an audio track the Aud lamp.
+TEST_F(PlaybackTest, ATracksOriginLightsItsLamp) {
+  AddTracks({1200});
+  struct Lamps {
+    std::int32_t origin;
+    int dic, tag;
+  };
+  for (const Lamps& lamps : {Lamps{kOriginNone, 0, 0}, Lamps{kOriginDictionary, 1, 0}, Lamps{kOriginRiffInfo, 0, 1},
+                             Lamps{kOriginId3v1, 0, 1}, Lamps{kOriginFileTags, 0, 1}}) {
+    MediaEntry track = m_dlg->TracklistDlg().GetTrack(0);
+    track.m_nOrigin = lamps.origin;
+    m_dlg->TracklistDlg().Album().SetAt(0, track);
+    m_dlg->TracklistDlg().SetCurrentIndex(0);
+    m_dlg->OpenCurrentTrack();
+    EXPECT_EQ(m_dlg->GetElementState(20), lamps.dic) << lamps.origin;
+    EXPECT_EQ(m_dlg->GetElementState(21), lamps.tag) << lamps.origin;
+    EXPECT_EQ(m_dlg->GetElementState(23), 1) << lamps.origin;
+  }
 }
 
 // The tracklist can ask for a track before the playback window is made.
