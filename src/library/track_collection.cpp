@@ -6,6 +6,7 @@
 #include "four_cc.h"
 #include "line_breaks.h"
 #include "media_kind.h"
+#include "path_names.h"
 #include "path_parts.h"
 
 namespace {
@@ -149,11 +150,12 @@ MediaEntry TrackCollection::BuildEntryOf(const std::string& path, bool exists) {
   if (m_wave.Open(path) == 1) {
     ReadWaveTags(entry);
     closed = m_wave.Close();
+  } else if (m_fileTags.Read(path) == 1) {
+    ReadFileTags(entry);
+    return entry;
   } else if (m_id3.Open(path) == 1) {
-    ReadMp3Tags(entry, name);
+    ReadId3Tags(entry, name);
     closed = m_id3.Close();
-  } else if (CFileTags::Reads(path)) {
-    ReadOtherTags(entry);
   } else {
     m_pMainDlg->LookUpDictionary(entry);
     return entry;
@@ -172,16 +174,7 @@ void TrackCollection::ReadWaveTags(MediaEntry& entry) {
   }
 }
 
-// The ID3v2 tag holds the whole texts of which an ID3v1 block keeps 30
-// characters. Encoders add an ID3v2 tag with only their own name to every
-// file; such a tag gives none of the texts and leaves the ID3v1 block to
-// name the track.
-void TrackCollection::ReadMp3Tags(MediaEntry& entry, const std::string& name) {
-  if (m_fileTags.Read(entry.m_strFile) == 1) {
-    CopyTags(m_fileTags, entry);
-    if (entry.m_bName == 1) entry.m_nOrigin = kOriginFileTags;
-    return;
-  }
+void TrackCollection::ReadId3Tags(MediaEntry& entry, const std::string& name) {
   m_id3.ReadTag();  // a file without a tag block simply gives six empty texts
   CopyTags(m_id3, entry);
   if (entry.m_bName == 1) {
@@ -191,12 +184,15 @@ void TrackCollection::ReadMp3Tags(MediaEntry& entry, const std::string& name) {
   }
 }
 
-void TrackCollection::ReadOtherTags(MediaEntry& entry) {
-  m_fileTags.Read(entry.m_strFile);  // a file that cannot be read gives six empty texts
+// The texts of today's formats, an MP3 file's ID3v2 tag among them. That tag
+// holds the whole texts of which an ID3v1 block keeps 30 characters; the
+// ID3v1 block is read only when the file has no ID3v2 tag or one that gives
+// none of the texts (encoders add one with only their own name to every file).
+void TrackCollection::ReadFileTags(MediaEntry& entry) {
   CopyTags(m_fileTags, entry);
   if (entry.m_bName == 1) {
     entry.m_nOrigin = kOriginFileTags;
-  } else {
+  } else if (!EndsWithTypeLetters(entry.m_strFile, "mp3")) {
     m_pMainDlg->LookUpDictionary(entry);
   }
 }

@@ -72,8 +72,8 @@ class TrackCollection : public AlbumStore {
   void AddDropsHeldDuringScan();
   MediaEntry BuildEntryOf(const std::string& path, bool exists);
   void ReadWaveTags(MediaEntry& entry);
-  void ReadMp3Tags(MediaEntry& entry, const std::string& name);
-  void ReadOtherTags(MediaEntry& entry);
+  void ReadId3Tags(MediaEntry& entry, const std::string& name);
+  void ReadFileTags(MediaEntry& entry);
 
   CWaveInfoFile m_wave;
   CId3v1File m_id3;
