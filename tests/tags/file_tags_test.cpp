@@ -71,7 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(Format{"v24.mp3", "-id3v2_version 4", true}, Format{"v23.MP3", "-id3v2_version 3", false},
                     Format{"c.flac", "", true}, Format{"d.ogg", "-c:a libvorbis", false},
                     Format{"o.ogg", "-c:a libopus", false}, Format{"e.opus", "", false},
-                    Format{"f.m4a", "", true}, Format{"g.wma", "", false}, Format{"h.aiff", "-write_id3v2 1", false}),
+                    Format{"f.m4a", "", true}, Format{"g.wma", "", false}, Format{"h.aiff", "-write_id3v2 1", false},
+                    Format{"i.wv", "", false}),
     [](const testing::TestParamInfo<Format>& info) {
       std::string name = info.param.name;
       for (char& c : name) c = std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
