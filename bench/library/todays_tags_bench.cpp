@@ -15,6 +15,7 @@
 #include <functional>
 #include <string>
 
+#include "linked_readers.h"
 #include "text_file.h"
 #include "track_collection.h"
 
@@ -96,19 +97,21 @@ int main(int argc, char** argv) {
   }
   const std::string albumPath = (root / "default.alb").string();
   NoDictionary controller;
+  PlatformHooks hooks;
+  hooks.ReadFileTags = LinkedFileTagReaders().ReadTags;
   double drop = 1e30, load = 1e30, floor = 1e30;
   int tagged = 0;
   FileRefFloor(tree);  // warm the page cache
   for (int run = 0; run < 5; ++run) {
     WriteAlbumFile(albumPath, "");
-    TrackCollection dropped(controller, {}, albumPath);
+    TrackCollection dropped(controller, hooks, albumPath);
     dropped.LoadAlbum();
     drop = std::min(drop, Seconds([&] { dropped.OnDropFiles({tree.string()}); }));
     tagged = 0;
     for (int i = 0; i < dropped.GetTrackCount(); ++i) tagged += dropped.GetTrack(i).m_nOrigin != kOriginNone;
     floor = std::min(floor, Seconds([&] { FileRefFloor(tree); }));
     WriteAlbumFile(albumPath, tree.string());
-    TrackCollection loaded(controller, {}, albumPath);
+    TrackCollection loaded(controller, hooks, albumPath);
     load = std::min(load, Seconds([&] { loaded.LoadAlbum(); }));
   }
   std::printf("%zu files, %d of them named by their own tags\n", files, tagged);

@@ -9,6 +9,7 @@
 #include <QUrl>
 
 #include "cover_art.h"
+#include "file_tag_module.h"
 #include "file_tags.h"
 
 namespace {
@@ -45,8 +46,8 @@ void CTrackDetails::Load(int serial, const std::string& path) {
   if (serial == m_nSerial) return;
   m_nSerial = serial;
   CFileTags tags;
-  tags.Read(path);  // a file it cannot read leaves the album empty
+  ReadFileTagsFromModule(path, tags);  // a file it cannot read leaves the album empty
   m_album = QString::fromStdString(tags.Album());
   CoverArt art;
-  m_coverUrl = ReadCoverArt(path, art) == 1 ? SavedCoverUrl(art) : QString();
+  m_coverUrl = ReadCoverArtFromModule(path, art) == 1 ? SavedCoverUrl(art) : QString();
 }

@@ -3,6 +3,8 @@
 #include <functional>
 #include <string>
 
+#include "file_tags.h"
+
 // What the platform does for the core in the middle of its work. The windows
 // fill these in; tests record or inject. An empty hook does nothing.
 struct PlatformHooks {
@@ -13,12 +15,20 @@ struct PlatformHooks {
   std::function<void(const std::string&)> ShowMessage;
   // Shows (true) or restores (false) the wait cursor; calls nest.
   std::function<void(bool)> SetWaitCursor;
+  // Reads the tags of today's formats (see CFileTags::Read); without it no
+  // file has such tags.
+  std::function<int(const std::string&, CFileTags&)> ReadFileTags;
 
   void Pump() const {
     if (PumpMessages) PumpMessages();
   }
   void Message(const std::string& text) const {
     if (ShowMessage) ShowMessage(text);
+  }
+  int ReadTags(const std::string& path, CFileTags& tags) const {
+    if (ReadFileTags) return ReadFileTags(path, tags);
+    tags = {};
+    return 0;
   }
 };
 

@@ -150,7 +150,7 @@ MediaEntry TrackCollection::BuildEntryOf(const std::string& path, bool exists) {
   if (m_wave.Open(path) == 1) {
     ReadWaveTags(entry);
     closed = m_wave.Close();
-  } else if (m_fileTags.Read(path) == 1) {
+  } else if (m_hooks.ReadTags(path, m_fileTags) == 1) {
     ReadFileTags(entry);
     return entry;
   } else if (m_id3.Open(path) == 1) {

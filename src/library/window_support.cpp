@@ -7,6 +7,7 @@
 #include <QScreen>
 #include <QUrl>
 
+#include "file_tag_module.h"
 #include "message_box.h"
 #include "screen_text.h"
 
@@ -23,6 +24,7 @@ PlatformHooks QtPlatformHooks(std::function<QWidget*()> messageParent) {
       QGuiApplication::restoreOverrideCursor();
     }
   };
+  hooks.ReadFileTags = ReadFileTagsFromModule;
   return hooks;
 }
 

@@ -4,7 +4,8 @@
 # what it asks for waits for the box; a file that is not there is refused and
 # never reaches the album; each loop status lights the buttons that do it;
 # with None the album's last track ends stopped; a FLAC file's own title,
-# artist and album reach the desktop, with its cover saved where a panel finds it.
+# artist and album reach the desktop, with its cover saved where a panel finds
+# it, and TagLib is loaded only then.
 #   velmora_mpris.sh PATH_TO_VELMORA PATH_TO_KESTRUNE
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
@@ -113,6 +114,8 @@ e2e_wait_for title_is short.wav || e2e_fail "short.wav is not the current track 
 e2e_wait_for status_is Stopped || e2e_fail "the last track ended with None and the status is $(status)"
 [[ $(title) == short.wav ]] || e2e_fail "the album went on to '$(title)' after its last track"
 
+# TagLib is loaded when a file first needs it, not for WAVE files.
+! grep -q libtag "/proc/$e2e_pid/maps" || e2e_fail "TagLib was loaded before a file needed it"
 "${mpris[@]}" open "file://$folder/tagged.flac"
 e2e_wait_for title_is T || e2e_fail "tagged.flac is not the current track ('$(title)')"
 e2e_wait_for status_is Playing || e2e_fail "tagged.flac is $(status), not Playing"

@@ -8,6 +8,7 @@
 #include "ffmpeg_files.h"
 #include "four_cc.h"
 #include "id3v1_builder.h"
+#include "linked_readers.h"
 #include "media_kind.h"
 #include "track_collection.h"
 #include "tracklist_fakes.h"
@@ -15,6 +16,12 @@
 namespace {
 
 const char* const kFormats[] = {"a.flac", "b.ogg", "c.opus", "d.m4a", "e.wma", "f.aiff"};
+
+PlatformHooks ReadingHooks(std::vector<std::string>* messages) {
+  PlatformHooks hooks = RecordingHooks(messages);
+  hooks.ReadFileTags = LinkedFileTagReaders().ReadTags;
+  return hooks;
+}
 
 class TodaysFormatsTest : public testing::Test {
  protected:
@@ -39,7 +46,7 @@ class TodaysFormatsTest : public testing::Test {
   std::vector<std::string> messages;
   DictionaryStore dictionary;
   FakeController controller;
-  TrackCollection tracks{controller, RecordingHooks(&messages), dir.File("default.alb")};
+  TrackCollection tracks{controller, ReadingHooks(&messages), dir.File("default.alb")};
 };
 
 TEST_F(TodaysFormatsTest, OwnTagsFirstThenTheDictionary) {

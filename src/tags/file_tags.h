@@ -17,6 +17,10 @@ enum class TagFormat;
 // the INFO identifiers the WAVE reader uses (INAM title, IART artist, IGNR
 // genre, ICRD date as stored, the year or a full date, ICMT comment). ISRC
 // (source) is never answered: none of these formats has a field that means it.
+//
+// Read and ReadBytes live with TagLib (taglib/file_tags_reading.cpp); the
+// program reaches them through the module it loads when a file first needs
+// them (FileTagModule), so TagLib costs nothing at start-up.
 class CFileTags {
  public:
   // Reads the tags of the file at path, in the format its extension names.
@@ -30,9 +34,6 @@ class CFileTags {
   int GetTag(std::uint32_t id, std::string& out) const;
   // The album, which the six texts have no place for.
   const std::string& Album() const { return m_strAlbum; }
-
-  // Whether a file of this path has a format read here, judged by its name.
-  static bool Reads(std::string_view path);
 
  private:
   int ReadFrom(TagLib::IOStream& stream, TagFormat format);

@@ -7,7 +7,6 @@
 #include <taglib/tfilestream.h>
 #include <taglib/tpropertymap.h>
 
-#include "four_cc.h"
 #include "tag_file.h"
 
 namespace {
@@ -48,8 +47,6 @@ void AddOtherNames(TagLib::File& file, TagLib::PropertyMap& properties) {
 
 }  // namespace
 
-bool CFileTags::Reads(std::string_view path) { return TagFormatOfPath(path) != TagFormat::None; }
-
 int CFileTags::Read(const std::string& path) {
   *this = {};
   const TagFormat format = TagFormatOfPath(path);
@@ -83,18 +80,4 @@ int CFileTags::ReadFrom(TagLib::IOStream& stream, TagFormat format) {
     if (!text->empty()) return 1;
   }
   return 0;
-}
-
-int CFileTags::GetTag(std::uint32_t id, std::string& out) const {
-  const std::string* text = nullptr;
-  switch (id) {
-    case fourcc::kINAM: text = &m_strTitle; break;
-    case fourcc::kIART: text = &m_strArtist; break;
-    case fourcc::kIGNR: text = &m_strGenre; break;
-    case fourcc::kICRD: text = &m_strDate; break;
-    case fourcc::kICMT: text = &m_strComment; break;
-    default: break;
-  }
-  out = text == nullptr ? std::string() : *text;
-  return out.empty() ? 0 : 1;
 }
