@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "controller_fixture.h"
+#include "media_kind.h"
 
 namespace {
 
@@ -121,23 +122,29 @@ TEST_F(PlaybackTest, SkipToEndWithLoopAndNoCurrentTrackStartsTheAlbum) {
 }
 
 // The dictionary lights the Dic lamp; a file's own tags, of any format, the
-// Tag lamp; an audio track the Aud lamp.
-TEST_F(PlaybackTest, ATracksOriginLightsItsLamp) {
+// Tag lamp; an audio track the Aud lamp, a video track the Vid lamp and the
+// playback window, which an audio track hides.
+TEST_F(PlaybackTest, ATracksOriginAndKindLightTheirLamps) {
   AddTracks({1200});
   struct Lamps {
-    std::int32_t origin;
+    std::int32_t origin, kind;
     int dic, tag;
   };
-  for (const Lamps& lamps : {Lamps{kOriginNone, 0, 0}, Lamps{kOriginDictionary, 1, 0}, Lamps{kOriginRiffInfo, 0, 1},
-                             Lamps{kOriginId3v1, 0, 1}, Lamps{kOriginFileTags, 0, 1}}) {
+  for (const Lamps& lamps :
+       {Lamps{kOriginNone, kKindAudio, 0, 0}, Lamps{kOriginDictionary, kKindVideo, 1, 0},
+        Lamps{kOriginRiffInfo, kKindAudio, 0, 1}, Lamps{kOriginId3v1, kKindVideo, 0, 1},
+        Lamps{kOriginFileTags, kKindAudio, 0, 1}}) {
     MediaEntry track = m_dlg->TracklistDlg().GetTrack(0);
     track.m_nOrigin = lamps.origin;
+    track.m_nKind = lamps.kind;
     m_dlg->TracklistDlg().Album().SetAt(0, track);
     m_dlg->TracklistDlg().SetCurrentIndex(0);
     m_dlg->OpenCurrentTrack();
     EXPECT_EQ(m_dlg->GetElementState(20), lamps.dic) << lamps.origin;
     EXPECT_EQ(m_dlg->GetElementState(21), lamps.tag) << lamps.origin;
-    EXPECT_EQ(m_dlg->GetElementState(23), 1) << lamps.origin;
+    EXPECT_EQ(m_dlg->GetElementState(22), lamps.kind == kKindVideo) << lamps.origin;
+    EXPECT_EQ(m_dlg->GetElementState(23), lamps.kind == kKindAudio) << lamps.origin;
+    EXPECT_EQ(m_mci->IsVisible(), lamps.kind == kKindVideo) << lamps.origin;
   }
 }
 

@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "failing_calls.h"
 #include "four_cc.h"
 #include "little_endian.h"
 #include "save_journal.h"
@@ -198,6 +200,25 @@ TEST_F(DiskPlaceTest, OpensAndSavesWaitForTheLockAndGiveUpInTime) {
   pauses = 0, releaseAt = 2;
   EXPECT_EQ(wave.WriteInfo(), 1);
   ::close(lockHolder);
+}
+
+// A file system that keeps no locks (its flock fails) is opened and saved
+// without one.
+TEST_F(DiskPlaceTest, AFileSystemWithoutLocksIsSavedWithoutOne) {
+  EXPECT_TRUE(InChild([&] {
+    CWaveInfoFile wave;
+    wave.SetAccessMode(ReadWrite);
+    if (!FailCalls({SYS_flock}) || wave.Open(path) != 1) return false;
+    wave.Parse();
+    wave.SetTag(fourcc::kINAM, "Without a lock");
+    return wave.WriteInfo() == 1;
+  }));
+  CWaveInfoFile wave;
+  ASSERT_EQ(wave.Open(path), 1);
+  wave.Parse();
+  std::string title;
+  wave.GetTag(fourcc::kINAM, title);
+  EXPECT_EQ(title, "Without a lock");
 }
 
 }  // namespace
