@@ -2,10 +2,11 @@
 # The desktop's media controls on a session bus of the test's own: a call
 # answers at once while the "Cannot play" box of a missing track is up, and
 # what it asks for waits for the box; a file that is not there is refused and
-# never reaches the album; each loop status lights the buttons that do it;
-# with None the album's last track ends stopped; a FLAC file's own title,
-# artist and album reach the desktop, with its cover saved where a panel finds
-# it, and TagLib is loaded only then.
+# never reaches the album; each loop status and Shuffle light the buttons that
+# do them; Pause pauses; a FLAC file's own title, artist and album reach the
+# desktop, with its cover saved where a panel finds it, and TagLib is loaded
+# only then; videos made by ffmpeg as MP4 and Matroska show in the playback
+# window and light the video lamp; Quit saves the album with the files opened.
 #   velmora_mpris.sh PATH_TO_VELMORA PATH_TO_KESTRUNE
 set -euo pipefail
 here=$(dirname "$(realpath "$0")")
@@ -19,14 +20,16 @@ e2e_make_album "$work" "$kestrune" 20
 # track meets it.
 printf '%s\r\n%s\r\n%s\r\n' "$work/tone1.wav" "$work/gone.wav" "$work/tone2.wav" >"$work/default.alb"
 rm "$work/tone3.wav"
-sox -n -r 22050 -c 1 -b 16 "$work/short.wav" synth 1 sine 700
 ffmpeg -loglevel error -f lavfi -i color=red:s=8x8 -frames:v 1 "$work/cover.png"
 ffmpeg -loglevel error -f lavfi -i sine=d=20 -i "$work/cover.png" -map 0 -map 1 -c:v png \
   -disposition:v attached_pic -metadata title=T -metadata artist=A -metadata album=Al "$work/tagged.flac"
+ffmpeg -loglevel error -f lavfi -i testsrc=size=160x120:rate=10:duration=3 -c:v libx264 -pix_fmt yuv420p "$work/clip.mp4"
+ffmpeg -loglevel error -f lavfi -i testsrc=size=160x120:rate=10:duration=3 -c:v mpeg4 "$work/clip.mkv"
 : >"$work/default.dic"
-# Continuous and Loop start off; the other windows open away from the main one.
+# Continuous, Loop and Random start off; the other windows open away from the
+# main one, so that what is read off the main window is its own.
 mkdir -p "$work/config/Orvane"
-printf '[Settings]\nOptionContinuous=0\nOptionLoop=0\nPlayX=10\nPlayY=200\nTlistX=380\nTlistY=10\n' \
+printf '[Settings]\nOptionContinuous=0\nOptionLoop=0\nOptionRandom=0\nPlayX=10\nPlayY=200\nTlistX=380\nTlistY=10\n' \
   >"$work/config/Orvane/Velmora.conf"
 
 cat >"$work/session.sh" <<'SESSION'
@@ -66,8 +69,10 @@ boxes() {
 }
 one_box() { [[ $(boxes | wc -l) == 1 ]]; }
 no_box() { [[ -z $(boxes) ]]; }
-continuous=(159 51 17 16) loop=(178 51 17 16)
-lit() { [[ $(e2e_look "$@") != "$(e2e_look_off "$@")" ]]; }
+continuous=(159 51 17 16) loop=(178 51 17 16) random=(197 51 17 16) video_lamp=(50 84 12 12)
+# Whether the button at $1 $2 $3 $4 shows other than it did at the start, off.
+declare -A off
+lit() { [[ $(e2e_look "$@") != "${off[$1]}" ]]; }
 # Continuous lit or not ($1), Loop lit or not ($2), on the screen now.
 modes_show() {
   e2e_shot
@@ -79,8 +84,8 @@ e2e_main=$(e2e_windows_named Velmora)
 eval "$(xdotool getwindowgeometry --shell "$e2e_main")"
 e2e_cx=$((X + 1)) e2e_cy=$((Y + 1))
 e2e_shot
-off_continuous=$(e2e_look "${continuous[@]}") off_loop=$(e2e_look "${loop[@]}")
-e2e_look_off() { [[ $1 == "${continuous[0]}" ]] && echo "$off_continuous" || echo "$off_loop"; }
+off[${continuous[0]}]=$(e2e_look "${continuous[@]}") off[${loop[0]}]=$(e2e_look "${loop[@]}")
+off[${random[0]}]=$(e2e_look "${random[@]}")
 
 "${mpris[@]}" loop Track
 e2e_wait_for modes_show 1 1 || e2e_fail "Track did not light Continuous and Loop"
@@ -106,14 +111,6 @@ e2e_wait_for title_is "Tone 1" || e2e_fail "after the box the title is '$(title)
 no_box || e2e_fail "a box is up after the held next ran"
 [[ $(status) == Playing ]] || e2e_fail "status is $(status), not Playing"
 
-"${mpris[@]}" loop None
-e2e_wait_for modes_show 1 0 || e2e_fail "None did not light Continuous alone"
-[[ $("${mpris[@]}" loop) == None ]] || e2e_fail "None reads back as $("${mpris[@]}" loop)"
-"${mpris[@]}" open "file://$folder/short.wav"
-e2e_wait_for title_is short.wav || e2e_fail "short.wav is not the current track ('$(title)')"
-e2e_wait_for status_is Stopped || e2e_fail "the last track ended with None and the status is $(status)"
-[[ $(title) == short.wav ]] || e2e_fail "the album went on to '$(title)' after its last track"
-
 # TagLib is loaded when a file first needs it, not for WAVE files.
 ! grep -q libtag "/proc/$e2e_pid/maps" || e2e_fail "TagLib was loaded before a file needed it"
 "${mpris[@]}" open "file://$folder/tagged.flac"
@@ -122,13 +119,40 @@ e2e_wait_for status_is Playing || e2e_fail "tagged.flac is $(status), not Playin
 read -r texts art < <("${mpris[@]}" metadata --format '{{artist}}|{{album}} {{mpris:artUrl}}') || true
 [[ $texts == 'A|Al' ]] || e2e_fail "tagged.flac has artist and album '$texts'"
 [[ $art == "file://$XDG_CACHE_HOME/"*.png && -s ${art#file://} ]] || e2e_fail "no cover file at '$art'"
+"${mpris[@]}" pause
+e2e_wait_for status_is Paused || e2e_fail "pause gave $(status)"
+
+# Shuffle lights Random; with Track each video repeats while it is looked at.
+"${mpris[@]}" loop Track
+"${mpris[@]}" shuffle On
+random_shows() { e2e_shot && lit "${random[@]}"; }
+e2e_wait_for e2e_prints On "${mpris[@]}" shuffle || e2e_fail "shuffle reads $("${mpris[@]}" shuffle)"
+e2e_wait_for random_shows || e2e_fail "Shuffle did not light Random on screen"
+# Videos open the playback window, at its stored place, and light the video
+# lamp on the main window.
+playback_shown() {
+  local w
+  for w in $(xdotool search --onlyvisible --pid "$e2e_pid" 2>/dev/null); do
+    [[ $(xdotool getwindowgeometry "$w" | awk '/Position/ {print $2}') == 10,200 ]] && return 0
+  done
+  return 1
+}
+video_lamp_lit() { e2e_shot && (($(e2e_max_green "${video_lamp[@]}") > 150)); }
+for clip in clip.mp4 clip.mkv; do
+  "${mpris[@]}" open "file://$folder/$clip"
+  e2e_wait_for title_is "$clip" || e2e_fail "$clip is not the current track ('$(title)')"
+  e2e_wait_for -t 30 playback_shown || e2e_fail "no playback window for $clip"
+  e2e_wait_for -t 30 video_lamp_lit || e2e_fail "the video lamp is not lit for $clip"
+done
 
 "${player[@]}" --method org.mpris.MediaPlayer2.Quit >/dev/null
 e2e_wait_for_exit
 SESSION
 
 dbus-run-session -- bash "$here/virtual_screen.sh" bash "$work/session.sh" "$here/e2e_lib.sh" "$velmora" "$work"
-grep -qx "$work/short.wav" "$work/default.alb" || { echo "FAIL: short.wav is not in the saved album" >&2; exit 1; }
+for path in tagged.flac clip.mp4 clip.mkv; do
+  grep -qx "$work/$path" "$work/default.alb" || { echo "FAIL: $path is not in the saved album" >&2; exit 1; }
+done
 if grep -q 'nothere\|relative' "$work/default.alb"; then
   echo "FAIL: a refused file is in the saved album:" >&2
   cat "$work/default.alb" >&2
