@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "controller_fixture.h"
+#include "ffmpeg_files.h"
 
 namespace {
 
@@ -120,15 +121,11 @@ TEST_F(MprisPlayerTest, StateFollowsTheButtonsAndChangesAreAnnounced) {
 // and one that cannot be saved is left out. The date is told only when it
 // names a whole day.
 TEST_F(MprisPlayerTest, AlbumCoverAndDateOfTheOpenedFile) {
-  if (std::system("ffmpeg -version >/dev/null 2>&1") != 0) GTEST_SKIP() << "ffmpeg is not installed";
-  const std::string flac = m_dir.File("x.flac"), cover = m_dir.File("out.png");
-  const std::string ffmpeg = "ffmpeg -loglevel error -y ";
-  ASSERT_EQ(std::system((ffmpeg + "-f lavfi -i color=red:s=8x8 -frames:v 1 " + m_dir.File("in.png")).c_str()), 0);
-  ASSERT_EQ(std::system((ffmpeg + "-f lavfi -i sine=d=1 -i " + m_dir.File("in.png") +
-                         " -map 0 -map 1 -c:v png -disposition:v attached_pic -metadata title=T -metadata album=Al " + flac)
-                            .c_str()),
-            0);
-  ASSERT_EQ(std::system((ffmpeg + "-i " + flac + " -map 0:v -c copy -f image2 " + cover).c_str()), 0);
+  if (!HaveFfmpeg()) GTEST_SKIP() << "no ffmpeg";
+  const std::string flac = m_dir.File("x.flac"), png = m_dir.File("in.png");
+  ASSERT_EQ(std::system(("ffmpeg -v error -f lavfi -i color=red:s=8x8 -frames:v 1 " + png).c_str()), 0);
+  ASSERT_TRUE(WriteTaggedFile(flac, {{"title", "T"}, {"album", "Al"}},
+                              "-i " + png + " -map 0 -map 1 -c:v png -disposition:v attached_pic"));
   const auto restore = qScopeGuard([before = qgetenv("XDG_CACHE_HOME")] { qputenv("XDG_CACHE_HOME", before); });
   qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(m_dir.File("cache")));
   MediaEntry track;
@@ -144,21 +141,17 @@ TEST_F(MprisPlayerTest, AlbumCoverAndDateOfTheOpenedFile) {
   const QString art = QUrl(metadata.value(QStringLiteral("mpris:artUrl")).toString()).toLocalFile();
   EXPECT_TRUE(art.startsWith(QString::fromStdString(m_dir.File("cache/"))) && art.endsWith(QStringLiteral(".png")))
       << art.toStdString();
-  ASSERT_FALSE(ReadFileBytes(cover).empty());
-  EXPECT_EQ(ReadFileBytes(art.toStdString()), ReadFileBytes(cover));
-  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(cover));  // no folder can be made there
+  EXPECT_EQ(ReadFileBytes(art.toStdString()), ReadFileBytes(png));  // the attached picture, byte for byte
+  qputenv("XDG_CACHE_HOME", QByteArray::fromStdString(png));  // no folder can be made there
   EXPECT_EQ(player.Metadata(), metadata);
   PlayTrack(0);
   EXPECT_FALSE(player.Metadata().contains(QStringLiteral("mpris:artUrl")));
   EXPECT_EQ(player.Metadata().value(QStringLiteral("xesam:album")).toString(), QStringLiteral("Al"));
   EXPECT_TRUE(m_messages.All().isEmpty());
 
-  const std::vector<std::pair<const char*, const char*>> dates = {{"2024-05-01", "2024-05-01"},
-                                                                  {"2024-05-01 10:20:30", "2024-05-01T10:20:30"},
-                                                                  {"2024", nullptr},
-                                                                  {"2024-02-30", nullptr},
-                                                                  {"01/05/2024", nullptr}};
-  for (const auto& [date, created] : dates) {
+  for (const auto& [date, created] : std::vector<std::pair<const char*, const char*>>{
+           {"2024-05-01", "2024-05-01"}, {"2024-05-01 10:20:30", "2024-05-01T10:20:30"}, {"2024", nullptr},
+           {"2024-02-30", nullptr}, {"01/05/2024", nullptr}}) {
     track.m_strDate = date;
     m_dlg->TracklistDlg().Album().SetAt(0, track);
     EXPECT_EQ(player.Metadata().value(QStringLiteral("xesam:contentCreated")),
@@ -177,8 +170,7 @@ TEST_F(MprisPlayerTest, ASeekPastTheEndIsTheNextTrack) {
   CMprisPlayer player(*m_dlg);
   player.Seek(90000000);
   player.RunQueued();
-  EXPECT_EQ(Current(), 1);
-  EXPECT_EQ(player.Position(), 0);
+  EXPECT_EQ(std::tuple(Current(), player.Position()), std::tuple(1, 0));
 }
 
 // Each loop status lights the buttons that do it, whatever was lit before,
@@ -275,12 +267,10 @@ TEST_F(MprisPlayerTest, CommandsWaitForAModalBoxAndRunInOrder) {
   player.Pause();
   QCoreApplication::processEvents();
   player.RunQueued();
-  EXPECT_EQ(Current(), 0);
-  EXPECT_EQ(LitTransport(), std::vector<int>{IDC_PLAY});
+  EXPECT_EQ(std::tuple(Current(), LitTransport()), std::tuple(0, std::vector<int>{IDC_PLAY}));
   box.close();
   player.RunQueued();
-  EXPECT_EQ(Current(), 2);
-  EXPECT_EQ(LitTransport(), (std::vector<int>{IDC_PLAY, IDC_PAUSE}));
+  EXPECT_EQ(std::tuple(Current(), LitTransport()), std::tuple(2, std::vector<int>{IDC_PLAY, IDC_PAUSE}));
 }
 
 // Only a file that is there is handed on as a drop: a missing one, one on

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <tuple>
 
 #include "ffmpeg_files.h"
 #include "four_cc.h"
@@ -50,25 +51,15 @@ class TodaysFormatsTest : public testing::Test {
 };
 
 TEST_F(TodaysFormatsTest, OwnTagsFirstThenTheDictionary) {
+  const auto texts = [](const MediaEntry& e) { return std::tuple(e.m_strName, e.m_strArtist, e.m_nOrigin); };
   for (const std::string name : kFormats) {
     const MediaEntry titled = tracks.BuildEntry(Made(name, {{"title", "T \xC3\xA9"}, {"artist", "A"}, {"date", "2024"}}));
-    EXPECT_EQ(titled.m_strName, "T \xC3\xA9") << name;
-    EXPECT_EQ(titled.m_strArtist, "A") << name;
-    EXPECT_EQ(titled.m_strDate, "2024") << name;
-    EXPECT_EQ(titled.m_bDate, 1) << name;
-    EXPECT_EQ(titled.m_nOrigin, kOriginFileTags) << name;
-    EXPECT_EQ(titled.m_nKind, kKindAudio) << name;
-
-    const MediaEntry unknown = tracks.BuildEntry(Made("unknown-" + name, {{"artist", "A"}}));
-    EXPECT_EQ(unknown.m_strName, "unknown-" + name);
-    EXPECT_EQ(unknown.m_strArtist, "A") << name;
-    EXPECT_EQ(unknown.m_nOrigin, kOriginNone) << name;
-
-    const std::string known = Made("known-" + name, {{"artist", "A"}});
-    MediaEntry mapped = tracks.BuildEntry(known);
-    EXPECT_EQ(mapped.m_strName, "Mapped") << name;
-    EXPECT_EQ(mapped.m_strArtist, "") << name;
-    EXPECT_EQ(mapped.m_nOrigin, kOriginDictionary) << name;
+    EXPECT_EQ(texts(titled), std::tuple("T \xC3\xA9", "A", kOriginFileTags)) << name;
+    EXPECT_EQ(std::tuple(titled.m_strDate, titled.m_bDate, titled.m_nKind), std::tuple("2024", 1, kKindAudio)) << name;
+    EXPECT_EQ(texts(tracks.BuildEntry(Made("unknown-" + name, {{"artist", "A"}}))),
+              std::tuple("unknown-" + name, "A", kOriginNone));
+    EXPECT_EQ(texts(tracks.BuildEntry(Made("known-" + name, {{"artist", "A"}}))), std::tuple("Mapped", "", kOriginDictionary))
+        << name;
   }
   EXPECT_TRUE(messages.empty());
 }
@@ -84,8 +75,7 @@ void Append(const std::string& path, const Bytes& bytes) {
 TEST_F(TodaysFormatsTest, AnMp3FileTakesItsId3v2TitleOverItsId3v1Block) {
   const std::string longTitle(40, 'L');
   const MediaEntry both = tracks.BuildEntry(Made("both.mp3", {{"title", longTitle}, {"artist", "A"}}, "-write_id3v1 1"));
-  EXPECT_EQ(both.m_strName, longTitle);
-  EXPECT_EQ(both.m_nOrigin, kOriginFileTags);
+  EXPECT_EQ(std::tie(both.m_strName, both.m_nOrigin), std::tuple(longTitle, kOriginFileTags));
 
   Id3v1Fields fields;
   fields.Title = "Old title";
@@ -105,9 +95,8 @@ TEST_F(TodaysFormatsTest, AnMp3FileTakesItsId3v2TitleOverItsId3v1Block) {
   record.m_strName = "Mapped";
   dictionary.Entries().Add(record);
   const MediaEntry untitled = tracks.BuildEntry(Made("untitled.mp3", {{"artist", "A"}}));
-  EXPECT_EQ(untitled.m_strName, "untitled.mp3");
-  EXPECT_EQ(untitled.m_strArtist, "A");
-  EXPECT_EQ(untitled.m_nOrigin, kOriginNone);
+  EXPECT_EQ(std::tie(untitled.m_strName, untitled.m_strArtist, untitled.m_nOrigin),
+            std::tuple("untitled.mp3", "A", kOriginNone));
 }
 
 // An MP3 file cut inside its tag's first frame, a FLAC file whose metadata block lengths lie and an
@@ -122,8 +111,7 @@ TEST_F(TodaysFormatsTest, DamagedFilesShowTheirNames) {
   for (std::size_t at = 0; at < 4; ++at) mp4[at] = 0x7F;  // the first atom's size
   for (const auto& [name, bytes] : {std::pair{"cut.mp3", mp3}, {"lying.flac", flac}, {"long.m4a", mp4}}) {
     const MediaEntry entry = tracks.BuildEntry(dir.Write(name, bytes));
-    EXPECT_EQ(entry.m_strName, name);
-    EXPECT_EQ(entry.m_nOrigin, kOriginNone) << name;
+    EXPECT_EQ(std::tie(entry.m_strName, entry.m_nOrigin), std::tuple(name, kOriginNone)) << name;
   }
 }
 

@@ -19,15 +19,6 @@ std::string Quoted(const std::string& text) {
 
 bool HaveFfmpeg() { return std::system("command -v ffmpeg >/dev/null && command -v ffprobe >/dev/null") == 0; }
 
-std::string CommandOutput(const std::string& command) {
-  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-  if (!pipe) return {};
-  std::string output;
-  char buffer[4096];
-  for (std::size_t got; (got = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, got);
-  return output;
-}
-
 bool WriteTaggedFile(const std::string& path, const TagTexts& tags, const std::string& options) {
   std::string command = "ffmpeg -v error -y -f lavfi -i sine=d=0.2 " + options;
   for (const auto& [name, text] : tags) command += " -metadata " + Quoted(name + "=" + text);
@@ -35,8 +26,13 @@ bool WriteTaggedFile(const std::string& path, const TagTexts& tags, const std::s
 }
 
 TagTexts ProbeTags(const std::string& path) {
-  std::istringstream lines(CommandOutput("ffprobe -v error -select_streams a -show_entries format_tags:stream_tags -of default=nw=1 " +
-                                         Quoted(path)));
+  const std::string command =
+      "ffprobe -v error -select_streams a -show_entries format_tags:stream_tags -of default=nw=1 " + Quoted(path);
+  std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+  std::string output;
+  char buffer[4096];
+  for (std::size_t got; pipe && (got = std::fread(buffer, 1, sizeof buffer, pipe.get())) > 0;) output.append(buffer, got);
+  std::istringstream lines(output);
   TagTexts tags;
   for (std::string line; std::getline(lines, line);) {
     const std::size_t equals = line.find('=');

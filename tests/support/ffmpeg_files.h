@@ -2,7 +2,6 @@
 
 #include <map>
 #include <string>
-#include <vector>
 
 // Files of today's formats written by ffmpeg at test time, and ffprobe's
 // reading of their tags: an independent writer and reader to hold our own
@@ -20,6 +19,3 @@ bool WriteTaggedFile(const std::string& path, const TagTexts& tags, const std::s
 // Every tag ffprobe reads from the file's container and audio streams, by
 // its lower-case name.
 TagTexts ProbeTags(const std::string& path);
-
-// The output of a shell command, or an empty text when it fails.
-std::string CommandOutput(const std::string& command);
