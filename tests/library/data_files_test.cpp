@@ -98,10 +98,8 @@ TEST_P(DataFileTest, ASaveThroughALinkEndsWholeOrKeepsTheOldFile) {
     };
     EXPECT_TRUE(each.inPlace ? RunUnprivileged(save) : InChild(save));
     fs::permissions(dir.File("kept"), fs::perms::owner_all, fs::perm_options::add);
-    EXPECT_EQ(SavedText(target), fails ? old : saved);
-    EXPECT_EQ(Names(dir.File("kept")), std::vector<std::string>{name});
-    EXPECT_TRUE(fs::is_symlink(path));
-    EXPECT_EQ(fs::status(target).permissions(), static_cast<fs::perms>(0646));
+    EXPECT_EQ(std::tuple(SavedText(target), Names(dir.File("kept")), fs::is_symlink(path), fs::status(target).permissions()),
+              std::tuple(fails ? old : saved, std::vector<std::string>{name}, true, static_cast<fs::perms>(0646)));
   }
 }
 
@@ -157,8 +155,7 @@ TEST(DictionaryStoreTest, ReadsSevenLinesARecordAndSavesThemBack) {
   MediaEntry track, unknown;
   track.m_strFile = "/music/a.wav";
   unknown.m_strFile = "/music/b.wav";
-  EXPECT_EQ(store.Lookup(track), 1);
-  EXPECT_EQ(store.Lookup(unknown), 0);
+  EXPECT_EQ(std::tuple(store.Lookup(track), store.Lookup(unknown)), std::tuple(1, 0));
   const std::vector<std::string> texts{track.m_strFile, track.m_strName,   track.m_strArtist, track.m_strGenre,
                                        track.m_strDate, track.m_strSource, track.m_strComment};
   EXPECT_EQ(texts, (std::vector<std::string>{"/music/a.wav", "A", "B", "", "1998", "S", "c\rd"}));

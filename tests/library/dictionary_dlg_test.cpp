@@ -74,8 +74,8 @@ TEST_F(DictionaryDlgTest, DroppedFilesAreAddedOnceAndNoLineBreakReachesTheFile) 
   DictionaryStore reloaded({}, m_dir.File("default.dic"));
   reloaded.LoadDictionary();
   ASSERT_EQ(reloaded.GetSize(), 4);
-  EXPECT_EQ(reloaded.Entries().At(3).m_strFile, "d.wav");
-  EXPECT_EQ(reloaded.Entries().At(0).m_strComment, "first second third fourth");
+  EXPECT_EQ(std::tuple(reloaded.Entries().At(3).m_strFile, reloaded.Entries().At(0).m_strComment),
+            std::tuple("d.wav", "first second third fourth"));
 }
 
 // Typed text is stored when another line is chosen or the window closes; a
@@ -87,13 +87,11 @@ TEST_F(DictionaryDlgTest, TypedTextIsStoredOnNextSelectionAndOnClosingAndUntouch
   EXPECT_EQ(Edit(IDC_DIC_NAME).text(), QString::fromUtf8("Caf\xC3\xA9"));
   Edit(IDC_DIC_COMMENT).setText(QStringLiteral("New comment"));
   ClickLine(1);
-  EXPECT_EQ(m_dlg.Entries().At(0).m_strComment, "New comment");
-  EXPECT_EQ(m_dlg.Entries().At(0).m_strName, "Caf\xE9");
-  EXPECT_EQ(Edit(IDC_DIC_ARTIST).text(), "Artist of b.wav");
+  EXPECT_EQ(std::tuple(m_dlg.Entries().At(0).m_strComment, m_dlg.Entries().At(0).m_strName, Edit(IDC_DIC_ARTIST).text()),
+            std::tuple("New comment", "Caf\xE9", QStringLiteral("Artist of b.wav")));
   Edit(IDC_DIC_ARTIST).setText(QStringLiteral("New artist"));
   m_dlg.Window()->reject();
-  EXPECT_FALSE(m_dlg.WindowExists());
-  EXPECT_EQ(m_dlg.Entries().At(1).m_strArtist, "New artist");
+  EXPECT_EQ(std::tuple(m_dlg.WindowExists(), m_dlg.Entries().At(1).m_strArtist), std::tuple(false, "New artist"));
   EXPECT_TRUE(SavedFile().starts_with(Lines({"Caf\xE9", "Caf\xE9", "Artist of Caf\xE9", "", "", "", "New comment",
                                               "b.wav", "b.wav", "New artist"})));
 }
@@ -108,24 +106,20 @@ TEST_F(DictionaryDlgTest, TheDeleteKeyDeletesWithoutSavingAndSortAndTheDeleteBut
   QTest::keyClick(&List(), Qt::Key_Delete);
   EXPECT_EQ(Keys(), (std::vector<std::string>{"b", "a", "B", "A"}));
   EXPECT_EQ(ListTexts(List()), Keys());
-  EXPECT_EQ(Edit(IDC_DIC_NAME).text(), "");
-  EXPECT_EQ(SavedFile(), "");
+  EXPECT_EQ(std::tuple(Edit(IDC_DIC_NAME).text(), SavedFile()), std::tuple(QString(), ""));
   ClickLine(0);
-  EXPECT_EQ(Edit(IDC_DIC_NAME).text(), "b");
-  EXPECT_EQ(m_dlg.Entries().At(2).m_strArtist, "Artist of B");
+  EXPECT_EQ(std::tuple(Edit(IDC_DIC_NAME).text(), m_dlg.Entries().At(2).m_strArtist), std::tuple(QStringLiteral("b"), "Artist of B"));
   m_dlg.OnSort();
   EXPECT_EQ(Keys(), (std::vector<std::string>{"A", "B", "a", "b"}));
   EXPECT_EQ(ListTexts(List()), Keys());
-  EXPECT_EQ(Edit(IDC_DIC_NAME).text(), "");
-  EXPECT_TRUE(m_dlg.Window()->SelectedIndexes().empty());
+  EXPECT_EQ(std::tuple(Edit(IDC_DIC_NAME).text(), m_dlg.Window()->SelectedIndexes()), std::tuple(QString(), std::vector<int>{}));
   EXPECT_TRUE(SavedFile().starts_with(Lines({"A", "A", "Artist of A"})));
   ClickLine(0);
   List().selectionModel()->clearSelection();
   m_dir.Write("default.dic", "");
   m_dlg.OnDelete();
   EXPECT_EQ(Keys(), (std::vector<std::string>{"A", "B", "a", "b"}));
-  EXPECT_EQ(Edit(IDC_DIC_NAME).text(), "A");
-  EXPECT_EQ(m_dlg.CurrentIndex(), 0);
+  EXPECT_EQ(std::tuple(Edit(IDC_DIC_NAME).text(), m_dlg.CurrentIndex()), std::tuple(QStringLiteral("A"), 0));
   EXPECT_TRUE(SavedFile().starts_with(Lines({"A", "A", "Artist of A"})));
 }
 

@@ -7,14 +7,10 @@
 #include <iterator>
 #include <stdexcept>
 #include <system_error>
-#include <vector>
 
 TempDir::TempDir() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
-  std::vector<char> buffer(pattern.begin(), pattern.end());
-  buffer.push_back('\0');
-  if (mkdtemp(buffer.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
-  path_ = buffer.data();
+  path_ = (std::filesystem::temp_directory_path() / "velmora-test-XXXXXX").string();
+  if (mkdtemp(path_.data()) == nullptr) throw std::runtime_error("cannot create a temporary folder");
 }
 
 // Files a test made read-only are removable anyway: only the folder's own
@@ -36,9 +32,7 @@ std::string TempDir::Write(const std::string& name, const Bytes& bytes) const {
   return full.string();
 }
 
-std::string TempDir::Write(const std::string& name, const std::string& text) const {
-  return Write(name, ToBytes(text));
-}
+std::string TempDir::Write(const std::string& name, const std::string& text) const { return Write(name, ToBytes(text)); }
 
 Bytes ReadFileBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);

@@ -53,6 +53,8 @@ class DiskPlaceTest : public ::testing::Test {
     wave.Parse();
     wave.SetTag(fourcc::kINAM, title);
   }
+  // A call's result and what the user is then told.
+  static std::tuple<int, std::string> Told(int result, const CWaveInfoFile& wave) { return {result, wave.LastError()}; }
 };
 
 // Another program's copy moved over the file, a removal or bytes appended
@@ -76,9 +78,8 @@ TEST_F(DiskPlaceTest, ASaveThatCannotBeCarriedOutLeavesTheFileAsItWas) {
     OpenWithEdit(wave, path, "A longer title");
     happen();
     const Bytes before = ReadFileBytes(path);
-    EXPECT_EQ(wave.WriteInfo(), 0);
+    EXPECT_EQ(Told(wave.WriteInfo(), wave), std::tuple(0, told));
     full.reset();
-    EXPECT_EQ(wave.LastError(), told);
     EXPECT_EQ(ReadFileBytes(path), before);
     EXPECT_FALSE(std::filesystem::exists(journal));
   }
@@ -96,10 +97,9 @@ TEST_F(DiskPlaceTest, TwoSavesOfOneFileNeverMix) {
     CWaveInfoFile wave;
     OpenWithEdit(wave, dir.File(opened));
     dir.Write("." + name + "-journal", ToBytes("being written"));
-    EXPECT_EQ(wave.WriteInfo(), 0);
-    EXPECT_EQ(wave.LastError(), "The tags were not saved: another save of this file is under way, or an interrupted "
-                                "one waits to be undone when the file is next opened (." + name + "-journal). The "
-                                "file was not changed.");
+    EXPECT_EQ(Told(wave.WriteInfo(), wave),
+              std::tuple(0, "The tags were not saved: another save of this file is under way, or an interrupted one "
+                           "waits to be undone when the file is next opened (." + name + "-journal). The file was not changed."));
     EXPECT_EQ(ReadFileBytes(dir.File(name)), original);
     EXPECT_EQ(ReadFileBytes(dir.File("." + name + "-journal")), ToBytes("being written"));
   }
@@ -164,8 +164,7 @@ TEST_F(DiskPlaceTest, OpeningPutsBackAHalfSavedFile) {
   chmod(dir.Path().c_str(), 0755);
   EXPECT_EQ(ReadFileBytes(path), original);
   EXPECT_TRUE(std::filesystem::exists(journal));
-  EXPECT_EQ(wave.Open(path), 1) << wave.LastError();
-  EXPECT_EQ(wave.LastError(), "");
+  EXPECT_EQ(Told(wave.Open(path), wave), std::tuple(1, std::string()));
   wave.Close();
   EXPECT_EQ(ReadFileBytes(path), original);
   EXPECT_FALSE(std::filesystem::exists(journal));
@@ -175,9 +174,8 @@ TEST_F(DiskPlaceTest, AJournalThatCannotBeReadKeepsTheFileShut) {
   std::filesystem::create_directory(journal);
   CWaveInfoFile wave;
   wave.SetAccessMode(ReadWrite);
-  EXPECT_EQ(wave.Open(path), 0);
-  EXPECT_EQ(wave.LastError(), "A save of a.wav was interrupted and its safety copy .a.wav-journal cannot be read: "
-                              "make it readable and open a.wav again.");
+  EXPECT_EQ(Told(wave.Open(path), wave), std::tuple(0, std::string("A save of a.wav was interrupted and its safety copy "
+                                                                     ".a.wav-journal cannot be read: make it readable and open a.wav again.")));
 }
 
 // Another program holds the file's lock while it saves: an open or a save
@@ -187,15 +185,13 @@ TEST_F(DiskPlaceTest, OpensAndSavesWaitForTheLockAndGiveUpInTime) {
   ASSERT_EQ(::flock(lockHolder, LOCK_EX), 0);
   CWaveInfoFile wave;
   wave.SetAccessMode(ReadWrite);
-  EXPECT_EQ(wave.Open(path), 0);
-  EXPECT_EQ(wave.LastError(), "Another program is saving a.wav: open it again in a moment.");
+  EXPECT_EQ(Told(wave.Open(path), wave), std::tuple(0, std::string("Another program is saving a.wav: open it again in a moment.")));
   pauses = 0, releaseAt = 3;
   OpenWithEdit(wave, path);
   EXPECT_EQ(pauses, 3);
   ASSERT_EQ(::flock(lockHolder, LOCK_EX), 0);
   pauses = 0, releaseAt = 0;
-  EXPECT_EQ(wave.WriteInfo(), 0);
-  EXPECT_EQ(wave.LastError(), "The tags were not saved: another program is saving a.wav.");
+  EXPECT_EQ(Told(wave.WriteInfo(), wave), std::tuple(0, std::string("The tags were not saved: another program is saving a.wav.")));
   EXPECT_EQ(ReadFileBytes(path), original);
   pauses = 0, releaseAt = 2;
   EXPECT_EQ(wave.WriteInfo(), 1);
@@ -216,9 +212,7 @@ TEST_F(DiskPlaceTest, AFileSystemWithoutLocksIsSavedWithoutOne) {
   CWaveInfoFile wave;
   ASSERT_EQ(wave.Open(path), 1);
   wave.Parse();
-  std::string title;
-  wave.GetTag(fourcc::kINAM, title);
-  EXPECT_EQ(title, "Without a lock");
+  EXPECT_EQ(TagOf(wave, "INAM"), "Without a lock");
 }
 
 }  // namespace
