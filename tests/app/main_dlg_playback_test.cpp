@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "controller_fixture.h"
 #include "media_kind.h"
@@ -84,10 +85,8 @@ TEST_P(UnplayableTest, PlayingGoesOnPastItOrStops) {
     if (call.starts_with("open /music/t")) opened.push_back(call[13] - '0');
   }
   EXPECT_EQ(opened, row.opened);
-  EXPECT_EQ(Current(), row.opened.back());
-  EXPECT_EQ(m_mci->IsPlaying(), row.playsOn);
-  EXPECT_EQ(Lit(IDC_STOP), !row.playsOn);
-  EXPECT_EQ(Lit(IDC_MINI_STOP), !row.playsOn);
+  EXPECT_EQ(std::tuple(Current(), m_mci->IsPlaying(), Lit(IDC_STOP), Lit(IDC_MINI_STOP)),
+            std::tuple(row.opened.back(), row.playsOn, !row.playsOn, !row.playsOn));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -140,11 +139,11 @@ TEST_F(PlaybackTest, ATracksOriginAndKindLightTheirLamps) {
     m_dlg->TracklistDlg().Album().SetAt(0, track);
     m_dlg->TracklistDlg().SetCurrentIndex(0);
     m_dlg->OpenCurrentTrack();
-    EXPECT_EQ(m_dlg->GetElementState(20), lamps.dic) << lamps.origin;
-    EXPECT_EQ(m_dlg->GetElementState(21), lamps.tag) << lamps.origin;
-    EXPECT_EQ(m_dlg->GetElementState(22), lamps.kind == kKindVideo) << lamps.origin;
-    EXPECT_EQ(m_dlg->GetElementState(23), lamps.kind == kKindAudio) << lamps.origin;
-    EXPECT_EQ(m_mci->IsVisible(), lamps.kind == kKindVideo) << lamps.origin;
+    const bool video = lamps.kind == kKindVideo;
+    EXPECT_EQ((std::vector<int>{m_dlg->GetElementState(20), m_dlg->GetElementState(21), m_dlg->GetElementState(22),
+                                m_dlg->GetElementState(23), m_mci->IsVisible()}),
+              (std::vector<int>{lamps.dic, lamps.tag, video, !video, video}))
+        << lamps.origin;
   }
 }
 
@@ -197,9 +196,8 @@ TEST_F(PlaybackTest, ForwardSearchStopsAtTheLengthAndTheNextNotificationEndsTheT
   m_mci->Advance(8500);
   m_dlg->OnCommand(IDC_FF);
   m_dlg->OnTimer(IDT_SEEK);
-  EXPECT_EQ(m_mci->GetPosition(), 10000);
+  EXPECT_EQ(std::tuple(m_mci->GetPosition(), Current()), std::tuple(10000, 0));
   EXPECT_THAT(Calls(), Contains("seek 10000"));
-  EXPECT_EQ(Current(), 0);
   m_mci->Advance(500);
   EXPECT_EQ(Current(), 1);
   EXPECT_THAT(Calls(), Contains("open /music/t1.wav"));
@@ -225,11 +223,9 @@ TEST_P(TransportTest, CommandGivesTheTableRow) {
   if (from == "play+ff") m_dlg->OnCommand(IDC_FF);
   m_mci->ClearCalls();
   m_dlg->OnCommand(GetParam().command);
-  EXPECT_EQ(LitTransport(), GetParam().lit);
-  EXPECT_EQ(Calls(), GetParam().calls);
+  EXPECT_EQ(std::tuple(LitTransport(), Calls()), std::tie(GetParam().lit, GetParam().calls));
   // The small twins follow Play and Stop.
-  EXPECT_EQ(Lit(IDC_MINI_PLAY), Lit(IDC_PLAY));
-  EXPECT_EQ(Lit(IDC_MINI_STOP), Lit(IDC_STOP));
+  EXPECT_EQ(std::tuple(Lit(IDC_MINI_PLAY), Lit(IDC_MINI_STOP)), std::tuple(Lit(IDC_PLAY), Lit(IDC_STOP)));
 }
 
 INSTANTIATE_TEST_SUITE_P(

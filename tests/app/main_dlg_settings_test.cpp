@@ -29,8 +29,7 @@ TEST_F(SettingsTest, AHandEditedFileStartsCleanly) {
                                            "OptionLoop=1\nOptionContinuous=0\nZoom=4\ntagISRC=1\n"));
   StartOnFile();
   EXPECT_TRUE(Lit(IDC_LOOP) && !Lit(IDC_CONTINUOUS) && !Lit(IDC_RANDOM));
-  EXPECT_EQ(m_dlg->GetMainPosition(), QPoint(10, 10));
-  EXPECT_EQ(m_dlg->size(), QSize(266, 114));
+  EXPECT_EQ(QRect(m_dlg->GetMainPosition(), m_dlg->size()), QRect(10, 10, 266, 114));
   EXPECT_TRUE(m_dlg->TagDisplayDlg().GetTagFlag(6) == 1 && m_dlg->TagDisplayDlg().GetTagFlag(5) == 0);
 }
 

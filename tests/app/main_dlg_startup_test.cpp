@@ -68,9 +68,7 @@ TEST_F(StartupTest, AnExitDuringTheAlbumLoadFollowsTheLoad) {
   };
   QMetaObject::invokeMethod(m_dlg.get(), exitDuringLoad, Qt::QueuedConnection);
   m_dlg->OnTimer(IDT_LOADALBUM);
-  EXPECT_EQ(readyDuringLoad, 0);
-  EXPECT_FALSE(endedDuringLoad);
-  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 2);
+  EXPECT_EQ(std::tuple(readyDuringLoad, endedDuringLoad, m_dlg->TracklistDlg().GetTrackCount()), std::tuple(0, false, 2));
   ASSERT_EQ(finished.count(), 1);
   EXPECT_EQ(finished.first().first().toInt(), 0);
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum);
@@ -86,12 +84,10 @@ TEST_F(StartupTest, OnlyExitEndsTheRunAndItSavesTheDataFiles) {
   QTest::keyClick(m_dlg.get(), Qt::Key_Return);
   QTest::keyClick(m_dlg.get(), Qt::Key_Escape);
   m_dlg->close();
-  EXPECT_TRUE(m_dlg->isVisible());
-  EXPECT_FALSE(m_dlg->HasEnded());
+  EXPECT_EQ(std::tuple(m_dlg->isVisible(), m_dlg->HasEnded()), std::tuple(true, false));
   m_dlg->OnCommand(IDC_EXIT);
-  EXPECT_TRUE(m_dlg->HasEnded());
-  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + "/new.ogg\n");
-  EXPECT_EQ(ReadText("default.dic").substr(0, 8), "key.ogg\n");
+  EXPECT_EQ(std::tuple(m_dlg->HasEnded(), ReadText("default.alb"), ReadText("default.dic").substr(0, 8)),
+            std::tuple(true, m_oldAlbum + "/new.ogg\n", "key.ogg\n"));
 }
 
 // Before the album is read, the session end must not write the file the load
@@ -109,9 +105,8 @@ TEST_F(StartupTest, SessionEndSavesTheDataFilesOnlyOnceTheAlbumIsRead) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(list->model()->index(0, 0)).center());
   m_dlg->DictionaryDlg().Window()->Edit(IDC_DIC_ARTIST)->setText(QStringLiteral("Typed"));
   m_dlg->OnEndSession();
-  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + "/new.ogg\n");
-  EXPECT_EQ(ReadText("default.dic").substr(0, 15), "key.ogg\n\nTyped\n");
-  EXPECT_FALSE(m_dlg->HasEnded());
+  EXPECT_EQ(std::tuple(ReadText("default.alb"), ReadText("default.dic").substr(0, 15), m_dlg->HasEnded()),
+            std::tuple(m_oldAlbum + "/new.ogg\n", "key.ogg\n\nTyped\n", false));
   m_dlg.reset();  // a settings store that was written to writes its file as it goes
   EXPECT_FALSE(std::filesystem::exists(settings));
 }
@@ -127,8 +122,7 @@ TEST_F(StartupTest, NothingWritesTheAlbumFileBeforeTheLoadHasReadIt) {
   m_dlg->TracklistDlg().OnDropFiles({third});
   EXPECT_EQ(ReadText("default.alb"), m_oldAlbum);
   m_dlg->OnTimer(IDT_LOADALBUM);
-  EXPECT_EQ(m_dlg->TracklistDlg().GetTrackCount(), 3);
-  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum + third + "\n");
+  EXPECT_EQ(std::tuple(m_dlg->TracklistDlg().GetTrackCount(), ReadText("default.alb")), std::tuple(3, m_oldAlbum + third + "\n"));
 }
 
 TEST(SessionEndWatcherTest, TurnsSigtermIntoASignalOnTheEventLoop) {

@@ -105,8 +105,7 @@ TEST_P(ZoomedWindowTest, AThumbDragSeeksOnceOnReleaseAndStopsAtTheEnds) {
     window.SetElementState(12, playLit);
     QTest::mousePress(Handle(), Qt::LeftButton, {}, First(kOnThumb));
     QTest::mouseMove(Handle(), cursor);
-    EXPECT_TRUE(window.IsDraggingSlider());
-    EXPECT_EQ(window.GetDragPosition(), seconds);
+    EXPECT_EQ(std::tuple(window.IsDraggingSlider(), window.GetDragPosition()), std::tuple(true, seconds));
     const PixelBuffer dragged = Grab();
     window.OnNotifyPos(70000);  // playback goes on under the drag, unseen
     EXPECT_EQ(Grab(), dragged);
@@ -114,12 +113,11 @@ TEST_P(ZoomedWindowTest, AThumbDragSeeksOnceOnReleaseAndStopsAtTheEnds) {
     QTest::mouseRelease(Handle(), Qt::LeftButton, {}, cursor);
     std::vector<std::string> expected = {"seek " + std::to_string(seconds * 1000)};
     if (playLit) expected.push_back("play");
-    EXPECT_EQ(Calls(), expected);
-    EXPECT_FALSE(window.IsDraggingSlider());
+    EXPECT_EQ(std::tuple(Calls(), window.IsDraggingSlider()), std::tuple(expected, false));
     window.OnNotifyPos(seconds * 1000);
     const PixelBuffer played = Grab();
-    EXPECT_EQ(Crop(played, kSliderRect), Crop(dragged, kSliderRect));
-    EXPECT_EQ(Crop(played, kStatusRect), Crop(dragged, kStatusRect));
+    EXPECT_EQ(std::tuple(Crop(played, kSliderRect), Crop(played, kStatusRect)),
+              std::tuple(Crop(dragged, kSliderRect), Crop(dragged, kStatusRect)));
     m_mci->ClearCalls();
   }
 }
@@ -224,8 +222,7 @@ constexpr ColorTriple kRed{255, 0, 0};
 TEST_F(MainWindowTest, ApplyColorOutsideTheElementsChangesNothing) {
   const PixelBuffer before = Grab();
   for (int k = -1; k <= kElementCount; ++k) window.ColorDlg().SetColor(k, kRed);
-  EXPECT_EQ(window.ColorDlg().GetColor(kElementCount), ColorTriple{});
-  EXPECT_EQ(window.ColorDlg().GetColor(-1), ColorTriple{});
+  EXPECT_EQ(std::tuple(window.ColorDlg().GetColor(kElementCount), window.ColorDlg().GetColor(-1)), std::tuple(ColorTriple{}, ColorTriple{}));
   window.ApplyColor(25);
   window.ApplyColor(-2);
   EXPECT_EQ(Grab(), before);

@@ -37,22 +37,16 @@ class ColorDlgTest : public ::testing::Test {
 };
 
 TEST_F(ColorDlgTest, OpensOnTheFirstElementLitAndAnotherChoiceGivesItsStateBack) {
-  EXPECT_EQ(dlg.CurrentElement(), 0);
-  EXPECT_EQ(Slider(ColorComponent::Blue).value(), 255);
-  EXPECT_EQ(host.lit[0], 1);
-  EXPECT_EQ(host.openChanges, std::vector<bool>{true});
+  EXPECT_EQ(std::tuple(dlg.CurrentElement(), Slider(ColorComponent::Blue).value(), host.lit[0], host.openChanges),
+            std::tuple(0, 255, 1, std::vector<bool>{true}));
   Window().ElementList().setCurrentIndex(Window().ElementList().findText("Stop button"));
-  EXPECT_EQ(dlg.CurrentElement(), kStop);
-  EXPECT_EQ(host.lit[0], 0);
-  EXPECT_EQ(host.lit[kStop], 1);
-  EXPECT_EQ(Edit(ColorComponent::Red).text(), "0");
-  EXPECT_EQ(Edit(ColorComponent::Green).text(), "255");
-  EXPECT_EQ(Slider(ColorComponent::Green).value(), 255);
+  EXPECT_EQ(std::tuple(dlg.CurrentElement(), host.lit[0], host.lit[kStop], Slider(ColorComponent::Green).value()),
+            std::tuple(kStop, 0, 1, 255));
+  EXPECT_EQ(Edit(ColorComponent::Red).text() + "," + Edit(ColorComponent::Green).text(), "0,255");
   host.lit[12] = 1;  // Play, lit before it is chosen, stays lit after
   Window().ElementList().setCurrentIndex(12);
   Window().ElementList().setCurrentIndex(0);
-  EXPECT_EQ(host.lit[12], 1);
-  EXPECT_EQ(host.lit[kStop], 0);
+  EXPECT_EQ(std::tuple(host.lit[12], host.lit[kStop]), std::tuple(1, 0));
 }
 
 TEST(ColorDlgTableTest, StartsWithTheColoursAFirstRunReads) {
@@ -67,16 +61,14 @@ TEST_F(ColorDlgTest, TypingStoresTheLowByteAndASliderRequestStartsFromIt) {
     host.applied.clear();
     Type(ColorComponent::Blue, text.toLatin1().constData());
     EXPECT_EQ(dlg.GetColor(0), (ColorTriple{255, 255, static_cast<std::uint8_t>(stored)})) << text.toStdString();
-    EXPECT_EQ(Slider(ColorComponent::Blue).value(), stored);
-    EXPECT_EQ(Edit(ColorComponent::Blue).text(), text);
+    EXPECT_EQ(std::tuple(Slider(ColorComponent::Blue).value(), Edit(ColorComponent::Blue).text()), std::tuple(stored, text));
     ASSERT_FALSE(host.applied.empty());
     EXPECT_EQ(host.applied.back(), 0);
   }
   Type(ColorComponent::Green, "300");
   Slider(ColorComponent::Green).triggerAction(QAbstractSlider::SliderPageStepAdd);
-  EXPECT_EQ(dlg.GetColor(0).green, 108);
-  EXPECT_EQ(Edit(ColorComponent::Green).text(), "108");
-  EXPECT_EQ(Slider(ColorComponent::Green).value(), 108);
+  EXPECT_EQ(std::tuple(int{dlg.GetColor(0).green}, Edit(ColorComponent::Green).text(), Slider(ColorComponent::Green).value()),
+            std::tuple(108, QStringLiteral("108"), 108));
 }
 
 // Escape keeps the typed colour, recolours nothing and puts the lit state
@@ -86,15 +78,12 @@ TEST_F(ColorDlgTest, EscapeKeepsTheChangesAndOkRecoloursEveryElement) {
   Type(ColorComponent::Red, "7");
   host.applied.clear();
   QTest::keyClick(dlg.Window(), Qt::Key_Escape);
-  EXPECT_FALSE(dlg.WindowExists());
-  EXPECT_EQ(dlg.GetColor(12), (ColorTriple{7, 255, 0}));
-  EXPECT_EQ(host.lit[12], 0);
+  EXPECT_EQ(std::tuple(dlg.WindowExists(), dlg.GetColor(12), host.lit[12]), std::tuple(false, ColorTriple{7, 255, 0}, 0));
   EXPECT_TRUE(host.applied.empty()) << "cancel recolours nothing";
   dlg.Open(host);
   QTest::mouseClick(&Window().OkButton(), Qt::LeftButton);
-  EXPECT_FALSE(dlg.WindowExists());
-  EXPECT_EQ(host.applied.back(), -1);
-  EXPECT_EQ(host.openChanges, (std::vector<bool>{true, false, true, false}));
+  EXPECT_EQ(std::tuple(dlg.WindowExists(), host.applied.back(), host.openChanges),
+            std::tuple(false, -1, std::vector<bool>{true, false, true, false}));
 }
 
 // The menu waits in RunModal: it must come back after OK and after Escape.
