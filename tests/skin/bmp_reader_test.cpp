@@ -39,15 +39,11 @@ TEST(ReadBmp, DamagedOrUnknownFilesGiveAnEmptyBuffer) {
     file[at] = value;
     return file;
   };
-  EXPECT_TRUE(Read(patched(0, 'P')).IsEmpty());  // no "BM"
-  EXPECT_TRUE(Read(Bmp(0, 2, 24, {})).IsEmpty());
-  EXPECT_TRUE(Read(Bmp(2, 0, 24, {})).IsEmpty());
-  EXPECT_TRUE(Read(Bmp(1 << 20, 1, 24, {})).IsEmpty());
-  EXPECT_TRUE(Read(Bmp(2, 2, 16, Bytes(16, 0))).IsEmpty());
-  EXPECT_TRUE(Read(patched(30, 1)).IsEmpty());  // run-length encoded
-  // Eight bits announce a palette of 256 entries that the file does not hold.
-  EXPECT_TRUE(Read(Bmp(4, 1, 8, Bytes(4, 0))).IsEmpty());
-  EXPECT_TRUE(Read(patched(10, 0xFF)).IsEmpty());  // pixels past the end
+  // No "BM", no width, no height, too wide, 16 bits, run-length encoded, eight bits announcing
+  // a palette of 256 entries that the file does not hold, pixels past the end.
+  const Bytes damaged[] = {patched(0, 'P'), Bmp(0, 2, 24, {}), Bmp(2, 0, 24, {}), Bmp(1 << 20, 1, 24, {}),
+                           Bmp(2, 2, 16, Bytes(16, 0)), patched(30, 1), Bmp(4, 1, 8, Bytes(4, 0)), patched(10, 0xFF)};
+  for (std::size_t i = 0; i < std::size(damaged); ++i) EXPECT_TRUE(Read(damaged[i]).IsEmpty()) << "file " << i;
   EXPECT_TRUE(ReadBmp(nullptr, 100).IsEmpty());
 }
 

@@ -33,8 +33,7 @@ TEST(Id3v1File, FieldsAreCutAtNulAndFullWidthFieldsLoseTrailingSpaces) {
   fields.Fill = ' ';
   fields.Year = "";
   Read(file, Mp3WithId3v1(fields));
-  EXPECT_EQ(Tag(file, fourcc::kIART), "Abcd");  // padded with spaces to full width
-  EXPECT_EQ(Tag(file, fourcc::kICRD), "");
+  EXPECT_EQ(Tag(file, fourcc::kIART) + "|" + Tag(file, fourcc::kICRD), "Abcd|");  // padded with spaces to full width
   std::string out = "x";
   EXPECT_EQ(file.GetTag(MakeFourCC("IARL"), out), 0);
   EXPECT_EQ(out, "");
@@ -45,8 +44,7 @@ TEST(Id3v1File, NoTagWithoutExactTagMagicOrWithShortFiles) {
   CId3v1File file;
   Read(file, Mp3WithId3v1({.Title = "x", .Magic = "tag"}));
   EXPECT_EQ(file.ReadTag(), 0);
-  EXPECT_EQ(Tag(file, fourcc::kIGNR), "");
-  EXPECT_EQ(file.GenreIndex(), -1);
+  EXPECT_EQ(std::tuple(Tag(file, fourcc::kIGNR), file.GenreIndex()), std::tuple("", -1));
   Read(file, Bytes(127, 'T'));
   EXPECT_EQ(file.ReadTag(), 0);
   Read(file, Id3v1Block({.Title = "Only"}));
@@ -59,8 +57,7 @@ TEST(Id3v1File, GenresPastTheTableAreUnknown) {
   for (const auto& [byte, index, name] : std::vector<std::tuple<int, int, std::string>>{
            {79, 79, "Hard Rock"}, {80, 80, "Unknown"}, {255, 80, "Unknown"}}) {
     Read(file, Id3v1Block({.Genre = static_cast<std::uint8_t>(byte)}));
-    EXPECT_EQ(file.GenreIndex(), index) << byte;
-    EXPECT_EQ(Tag(file, fourcc::kIGNR), name) << byte;
+    EXPECT_EQ(std::tuple(file.GenreIndex(), Tag(file, fourcc::kIGNR)), std::tuple(index, name)) << byte;
   }
 }
 
@@ -70,8 +67,7 @@ TEST(Id3v1File, OpensOnlyMp3NamesAndRealFiles) {
   CId3v1File file;
   ASSERT_EQ(file.Open(path), 1);
   EXPECT_EQ(file.ReadTag(), 1);
-  EXPECT_EQ(Tag(file, fourcc::kINAM), "Disk");
-  EXPECT_EQ(file.Close(), 1);
+  EXPECT_EQ(std::tuple(Tag(file, fourcc::kINAM), file.Close()), std::tuple("Disk", 1));
   EXPECT_EQ(file.Close() + file.ReadTag(), 0);
   EXPECT_EQ(Tag(file, fourcc::kINAM), "Disk");  // kept until the next Open
   EXPECT_EQ(file.Open(dir.Write("a.mp2", Bytes(200, 0))), 0);

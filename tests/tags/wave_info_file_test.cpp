@@ -49,8 +49,7 @@ TEST(WaveInfoFileRead, TagsAndDataAreFoundWhereWritersPutThem) {
     SCOPED_TRACE(testing::Message() << "data at " << dataOffset);
     OpenBytes(wave, file);
     for (const auto& [id, text] : tags) EXPECT_EQ(TagOf(wave, id), text) << id;
-    EXPECT_EQ(wave.DataOffset(), dataOffset);
-    EXPECT_EQ(wave.DataSize(), dataSize);
+    EXPECT_EQ(std::tuple(wave.DataOffset(), wave.DataSize()), std::tuple(dataOffset, dataSize));
     EXPECT_EQ(told, std::vector<std::string>(dataSize == 0, "error decoding data size"));
   }
 }
