@@ -11,10 +11,8 @@ namespace {
 
 // 32767 * 100000 does not fit 32 bits.
 TEST(RandomIndexTest, SpreadsTheDrawOverTheAlbumWithoutOverflow) {
-  EXPECT_EQ(RandomIndex(0, 7), 0);
-  EXPECT_EQ(RandomIndex(32767, 7), 6);
-  EXPECT_EQ(RandomIndex(16384, 2), 1);
-  EXPECT_EQ(RandomIndex(32767, 100000), 99996);
+  EXPECT_EQ((std::vector<int>{RandomIndex(0, 7), RandomIndex(32767, 7), RandomIndex(16384, 2), RandomIndex(32767, 100000)}),
+            (std::vector<int>{0, 6, 1, 99996}));
 }
 
 TEST(Random15Test, DrawsStayInFifteenBitsAndFollowTheSeed) {
@@ -52,9 +50,8 @@ TEST(TagDisplayDlgTest, NumbersOutsideOneToSixAreRefused) {
   std::vector<std::string> shown;
   flags.SetMessageSink([&shown](const std::string& text) { shown.push_back(text); });
   for (int number : {0, 1, 6, 7}) flags.SetTagFlag(number, 1);
-  EXPECT_EQ(flags.GetTagFlag(1) + flags.GetTagFlag(6), 2);
-  EXPECT_EQ(flags.GetTagFlag(7), 0);
-  EXPECT_EQ(shown, std::vector<std::string>{"Bad tag parameter"});
+  EXPECT_EQ(std::tuple(flags.GetTagFlag(1) + flags.GetTagFlag(6), flags.GetTagFlag(7), shown),
+            std::tuple(2, 0, std::vector<std::string>{"Bad tag parameter"}));
 }
 
 }  // namespace

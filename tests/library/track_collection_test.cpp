@@ -76,8 +76,7 @@ TEST_P(BuildEntryTest, FollowsThePrecedenceOfTagsAndDictionary) {
   MediaEntry expected = row.expected.value_or(DictionaryRecord(row.file));
   expected.m_strFile = path;
   EXPECT_EQ(tracks.BuildEntry(path), expected);
-  EXPECT_EQ(tracks.GetTrackCount(), 0);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(std::tuple(tracks.GetTrackCount(), messages), std::tuple(0, std::vector<std::string>{}));
 }
 
 Bytes Mp3(const std::string& title, std::uint8_t genre) {
@@ -128,10 +127,8 @@ TEST_F(TrackCollectionTest, ALoadKeepsEachTrackOnceExpandsFoldersAndHoldsASaveTo
   };
   EXPECT_EQ(tracks.LoadAlbum(), LoadResult::Loaded);
   const std::vector<std::string> files{gone, inTree, longName};
-  EXPECT_EQ(Files(), files);
-  EXPECT_EQ(tracks.GetTrack(0).m_strName, "(N/A) gone.wav");
-  EXPECT_EQ(controller.scanning, (std::vector<bool>{true, false}));
-  EXPECT_EQ(SavedText(path), Lines(files));
+  EXPECT_EQ(std::tuple(Files(), tracks.GetTrack(0).m_strName, controller.scanning, SavedText(path)),
+            std::tuple(files, "(N/A) gone.wav", std::vector<bool>{true, false}, Lines(files)));
 }
 
 // A dropped folder is taken whole in name order (letters without case) and
@@ -161,11 +158,8 @@ TEST_F(TrackCollectionTest, ADroppedFolderIsTakenOnceInNameOrderAndDropsDuringIt
   alarm(10);  // a scan that opened the pipe would wait for a writer: the alarm ends the test program
   EXPECT_EQ(tracks.OnDropFiles({dir.File("drop")}), 1);
   alarm(0);
-  EXPECT_EQ(nested, (std::vector<int>{0, 0}));
-  EXPECT_EQ(Files(), expected);
-  EXPECT_EQ(view.items.size(), expected.size());
-  EXPECT_EQ(controller.scanning, (std::vector<bool>{true, false}));
-  EXPECT_EQ(SavedText(dir.File("default.alb")), Lines(expected));
+  EXPECT_EQ(std::tuple(nested, Files(), view.items.size(), controller.scanning, SavedText(dir.File("default.alb"))),
+            std::tuple(std::vector<int>{0, 0}, expected, expected.size(), std::vector<bool>{true, false}, Lines(expected)));
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_NE(messages[0].find("drop/bad\\nname.wav\n" + dir.File("drop/cr\\r.wav")), std::string::npos);
   EXPECT_EQ(tracks.ScanFolder(dir.File("missing")), 0);
@@ -185,8 +179,8 @@ TEST_F(TrackCollectionTest, AnAbandonedScanStopsAddsNothingMoreAndSavesNothing) 
     }
   };
   EXPECT_EQ(tracks.OnDropFiles({dir.File("drop")}), 1);
-  EXPECT_EQ(Files(), std::vector<std::string>(all.begin(), all.begin() + 2));
-  EXPECT_EQ(SavedText(dir.File("default.alb")), Lines(Files()));
+  EXPECT_EQ(std::tuple(Files(), SavedText(dir.File("default.alb"))),
+            std::tuple(std::vector<std::string>(all.begin(), all.begin() + 2), Lines(Files())));
   // The next drop is handled as any other, without the forgotten one; the
   // stopped scan left no folder marked as entered.
   onPump = nullptr;
@@ -205,9 +199,8 @@ TEST_F(TrackCollectionTest, RescanShowsANewTitleInPlaceAndUnselected) {
   view.selected = {true, true, false, true};
   tracks.RescanSelected();
   EXPECT_EQ(view.items, (std::vector<std::string>{"(N/A) first", "New title", "(N/A) last", "stray"}));
-  EXPECT_EQ(view.selected, (std::vector<bool>{false, false, false, true}));
-  EXPECT_EQ(tracks.GetTrack(1).m_nOrigin, kOriginRiffInfo);
-  EXPECT_TRUE(messages.empty());
+  EXPECT_EQ(std::tuple(view.selected, tracks.GetTrack(1).m_nOrigin, messages),
+            std::tuple(std::vector<bool>{false, false, false, true}, kOriginRiffInfo, std::vector<std::string>{}));
 }
 
 }  // namespace
