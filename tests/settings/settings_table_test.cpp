@@ -25,14 +25,11 @@ TEST(SettingsTableTest, HandEditedValuesReadAsMeant) {
   for (const auto& [name, text] : planted) store.WriteText(kSettingsSection, name, text);
   const SettingsValues values = ReadSettings(store);
   EXPECT_EQ(values.tagFlags[0] * 100 + values.tagFlags[1] * 10 + values.tagFlags[2], 110);
-  EXPECT_EQ(values.nOptionContinuous, 1);
-  EXPECT_EQ(values.nTlistSizeX, 250);
-  EXPECT_EQ(values.colors[12], (ColorTriple{0, 255, 0}));
-  EXPECT_EQ(values.colors[15], (ColorTriple{255, 255, 255}));
-  EXPECT_EQ(values.colors[24], (ColorTriple{0x78, 0x56, 0x34}));
-  EXPECT_EQ(values.nMainX + values.nMainY + values.nDictX + values.nDictY, 40);
-  EXPECT_EQ(values.nTagsX, -1200);
-  EXPECT_EQ(values.nColorX, std::numeric_limits<int>::min());
+  EXPECT_EQ(std::tuple(values.nOptionContinuous, values.nTlistSizeX, values.nMainX + values.nMainY + values.nDictX + values.nDictY,
+                       values.nTagsX, values.nColorX),
+            std::tuple(1, 250, 40, -1200, std::numeric_limits<int>::min()));
+  EXPECT_EQ(std::tuple(values.colors[12], values.colors[15], values.colors[24]),
+            std::tuple(ColorTriple{0, 255, 0}, ColorTriple{255, 255, 255}, ColorTriple{0x78, 0x56, 0x34}));
   EXPECT_EQ(values.nZoom, 1);
 }
 
