@@ -61,9 +61,8 @@ TEST_F(QtMciWindowTest, SeeksToTheLengthAsToTheEndAndPlaysToTheEnd) {
   ASSERT_TRUE(WaitForEnd());
   QTest::qWait(1000);  // nothing may follow the end
 
-  EXPECT_EQ(recorder.positions.back(), 1500);
-  EXPECT_EQ(recorder.Count(1500), 1);
-  EXPECT_TRUE(std::is_sorted(recorder.positions.begin(), recorder.positions.end()));
+  EXPECT_EQ(std::tuple(recorder.positions.back(), recorder.Count(1500), std::ranges::is_sorted(recorder.positions)),
+            std::tuple(1500, 1, true));
   // 1.5 s at one notification per 500 ms, the first at 0 or soon after start.
   EXPECT_GE(recorder.positions.size(), 3u);
   EXPECT_LE(recorder.positions.size(), 6u);
