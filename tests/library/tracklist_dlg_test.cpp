@@ -145,9 +145,8 @@ TEST_F(TracklistDlgTest, DroppedFilesAreListedAndSaved) {
   QCoreApplication::sendEvent(m_dlg.Window(), &drop);
   EXPECT_EQ(m_dlg.GetTrackCount(), 2);
   QCoreApplication::processEvents();
-  EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "b.txt", "dropped.txt"}));
-  EXPECT_EQ(Listed(), Names());
-  EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
+  EXPECT_EQ(std::tuple(Names(), Listed(), AlbumFile()),
+            std::tuple(std::vector<std::string>{"a.txt", "b.txt", "dropped.txt"}, Names(), Lines(FilesOf(m_dlg.Album()))));
 }
 
 // A scan hands its lines to the open list in batches. What the window is
@@ -191,9 +190,8 @@ TEST_F(TracklistDlgTest, TheListFollowsTheAlbumThroughALoadAndADropWaits) {
   // The main window hands a drop over while the load dispatches events.
   QMetaObject::invokeMethod(&m_dlg, [&] { m_dlg.OnDropFiles({dropped}); }, Qt::QueuedConnection);
   m_dlg.LoadAlbum();
-  EXPECT_EQ(Names(), std::vector<std::string>{"listed.txt"});
-  EXPECT_EQ(Listed(), Names());
-  EXPECT_EQ(m_dlg.TakeHeldDrops(), std::vector<DropList>{DropList{dropped}});
+  EXPECT_EQ(std::tuple(Names(), Listed(), m_dlg.TakeHeldDrops()),
+            std::tuple(std::vector<std::string>{"listed.txt"}, Names(), std::vector<DropList>{DropList{dropped}}));
 }
 
 // The Add dialog takes several files at once; a name with a line break is
@@ -209,9 +207,8 @@ TEST_F(TracklistDlgTest, AddTakesSeveralFilesWithoutSaving) {
   m_dlg.OnAdd();
   m_dlg.SetFileChooser([](QWidget*) { return QStringList(); });
   m_dlg.OnAdd();
-  EXPECT_EQ(Listed(), (std::vector<std::string>{"a.txt", "b.txt"}));
-  EXPECT_EQ(AlbumFile(), "untouched\n");
-  EXPECT_EQ(m_messages.Texts().size(), 1);
+  EXPECT_EQ(std::tuple(Listed(), AlbumFile(), m_messages.Texts().size()),
+            std::tuple(std::vector<std::string>{"a.txt", "b.txt"}, "untouched\n", 1));
 }
 
 TEST_F(TracklistDlgTest, WindowGoneWithItsParentIsForgotten) {
