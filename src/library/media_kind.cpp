@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ascii_case.h"
+
 namespace {
 
 // The first rows are the kinds of the first media players; today's files follow.
@@ -11,16 +13,6 @@ constexpr std::array<std::string_view, 17> kAudioExtensions = {
 constexpr std::array<std::string_view, 15> kVideoExtensions = {
     "ram", "dat", "avi", "m1v", "mov", "mpg", "mpe", "mpeg", "qt",
     "mp4", "m4v", "mkv", "webm", "ogv", "wmv"};
-
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view lowerB) {
-  if (a.size() != lowerB.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != lowerB[i]) return false;
-  }
-  return true;
-}
 
 template <std::size_t N>
 bool InTable(std::string_view extension, const std::array<std::string_view, N>& table) {

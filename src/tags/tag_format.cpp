@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "ascii_case.h"
+
 namespace {
 
 struct ExtensionFormat {
@@ -17,16 +19,6 @@ constexpr std::array<ExtensionFormat, 18> kExtensions = {{
     {"aif", TagFormat::Aiff},   {"aiff", TagFormat::Aiff},    {"aifc", TagFormat::Aiff},
 }};
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool SameLetters(std::string_view text, std::string_view lower) {
-  if (text.size() != lower.size()) return false;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (AsciiLower(text[i]) != lower[i]) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 TagFormat TagFormatOfPath(std::string_view path) {
@@ -35,7 +27,7 @@ TagFormat TagFormatOfPath(std::string_view path) {
   if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash)) return TagFormat::None;
   const std::string_view extension = path.substr(dot + 1);
   for (const ExtensionFormat& known : kExtensions) {
-    if (SameLetters(extension, known.extension)) return known.format;
+    if (EqualsIgnoringAsciiCase(extension, known.extension)) return known.format;
   }
   return TagFormat::None;
 }
