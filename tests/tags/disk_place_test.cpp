@@ -80,8 +80,7 @@ TEST_F(DiskPlaceTest, ASaveThatCannotBeCarriedOutLeavesTheFileAsItWas) {
     const Bytes before = ReadFileBytes(path);
     EXPECT_EQ(Told(wave.WriteInfo(), wave), std::tuple(0, told));
     full.reset();
-    EXPECT_EQ(ReadFileBytes(path), before);
-    EXPECT_FALSE(std::filesystem::exists(journal));
+    EXPECT_EQ(std::tuple(ReadFileBytes(path), std::filesystem::exists(journal)), std::tuple(before, false));
   }
 }
 
@@ -100,8 +99,7 @@ TEST_F(DiskPlaceTest, TwoSavesOfOneFileNeverMix) {
     EXPECT_EQ(Told(wave.WriteInfo(), wave),
               std::tuple(0, "The tags were not saved: another save of this file is under way, or an interrupted one "
                            "waits to be undone when the file is next opened (." + name + "-journal). The file was not changed."));
-    EXPECT_EQ(ReadFileBytes(dir.File(name)), original);
-    EXPECT_EQ(ReadFileBytes(dir.File("." + name + "-journal")), ToBytes("being written"));
+    EXPECT_EQ(std::tuple(ReadFileBytes(dir.File(name)), ReadFileBytes(dir.File("." + name + "-journal"))), std::tuple(original, ToBytes("being written")));
   }
 }
 
@@ -153,8 +151,7 @@ TEST_F(DiskPlaceTest, OpeningPutsBackAHalfSavedFile) {
   dir.Write(".a.wav-journal", EncodeSaveJournal(record));
   CWaveInfoFile wave;
   wave.SetAccessMode(ReadOnly);
-  EXPECT_EQ(wave.Open(path), 1);  // a reader such as the jukebox changes nothing
-  EXPECT_EQ(ReadFileBytes(path), half);
+  EXPECT_EQ((std::tuple{wave.Open(path), ReadFileBytes(path)}), std::tuple(1, half));  // a reader such as the jukebox changes nothing
   wave.SetUndoesInterruptedSaves(true);
   ASSERT_EQ(chmod(path.c_str(), 0666) | chmod(dir.Path().c_str(), 0555), 0);
   EXPECT_TRUE(RunUnprivileged([&] {
@@ -162,12 +159,10 @@ TEST_F(DiskPlaceTest, OpeningPutsBackAHalfSavedFile) {
                                                        "to the file to undo it: make a.wav writable and open it again.";
   }));
   chmod(dir.Path().c_str(), 0755);
-  EXPECT_EQ(ReadFileBytes(path), original);
-  EXPECT_TRUE(std::filesystem::exists(journal));
+  EXPECT_EQ(std::tuple(ReadFileBytes(path), std::filesystem::exists(journal)), std::tuple(original, true));
   EXPECT_EQ(Told(wave.Open(path), wave), std::tuple(1, std::string()));
   wave.Close();
-  EXPECT_EQ(ReadFileBytes(path), original);
-  EXPECT_FALSE(std::filesystem::exists(journal));
+  EXPECT_EQ(std::tuple(ReadFileBytes(path), std::filesystem::exists(journal)), std::tuple(original, false));
 }
 
 TEST_F(DiskPlaceTest, AJournalThatCannotBeReadKeepsTheFileShut) {
@@ -188,11 +183,10 @@ TEST_F(DiskPlaceTest, OpensAndSavesWaitForTheLockAndGiveUpInTime) {
   EXPECT_EQ(Told(wave.Open(path), wave), std::tuple(0, std::string("Another program is saving a.wav: open it again in a moment.")));
   pauses = 0, releaseAt = 3;
   OpenWithEdit(wave, path);
-  EXPECT_EQ(pauses, 3);
-  ASSERT_EQ(::flock(lockHolder, LOCK_EX), 0);
+  ASSERT_EQ((std::tuple{pauses, ::flock(lockHolder, LOCK_EX)}), std::tuple(3, 0));
   pauses = 0, releaseAt = 0;
-  EXPECT_EQ(Told(wave.WriteInfo(), wave), std::tuple(0, std::string("The tags were not saved: another program is saving a.wav.")));
-  EXPECT_EQ(ReadFileBytes(path), original);
+  EXPECT_EQ((std::tuple{wave.WriteInfo(), wave.LastError(), ReadFileBytes(path)}),
+            std::tuple(0, "The tags were not saved: another program is saving a.wav.", original));
   pauses = 0, releaseAt = 2;
   EXPECT_EQ(wave.WriteInfo(), 1);
   ::close(lockHolder);

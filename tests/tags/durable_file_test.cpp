@@ -26,8 +26,7 @@ TEST(DurableFile, OverwriteWholeNeverCutsAFileOnAFullDisk) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     const bool result = [&] { const FileSizeLimit full(room); return durable::OverwriteWhole(fd, text); }();
     ::close(fd);
-    EXPECT_EQ(result, written) << text << " over " << before;
-    EXPECT_EQ(ToText(ReadFileBytes(path)), after) << text << " over " << before;
+    EXPECT_EQ(std::tuple(result, ToText(ReadFileBytes(path))), std::tuple(written, after)) << text << " over " << before;
   }
 }
 

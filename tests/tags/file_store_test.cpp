@@ -20,23 +20,18 @@ TEST(FileStore, ReadsWritesAndChangesTheLength) {
   const std::string path = dir.Write("f.bin", ToBytes("0123456789"));
   auto store = FileStore::Open(path, true);
   ASSERT_TRUE(store);
-  EXPECT_EQ(store->Size(), 10u);
   std::uint8_t out[4];
-  EXPECT_EQ(store->ReadAt(8, out), 2u);
-  EXPECT_TRUE(store->WriteAt(12, ToBytes("ab")));
-  EXPECT_TRUE(store->Truncate(13));
-  EXPECT_TRUE(store->Flush());
-  EXPECT_FALSE([&] { const FileSizeLimit full(16); return store->Truncate(17); }());
-  EXPECT_TRUE(store->Close());
-  EXPECT_FALSE(store->Close() || store->Flush());
-  EXPECT_EQ(store->Size() + store->ReadAt(0, out), 0u);
+  // Braces: the calls run in this order.
+  EXPECT_EQ((std::tuple{store->Size(), store->ReadAt(8, out), store->WriteAt(12, ToBytes("ab")), store->Truncate(13),
+                        store->Flush(), [&] { const FileSizeLimit full(16); return store->Truncate(17); }(), store->Close(),
+                        store->Close() || store->Flush(), store->Size() + store->ReadAt(0, out)}),
+            (std::tuple{std::uint64_t{10}, std::size_t{2}, true, true, true, false, true, false, std::uint64_t{0}}));
   EXPECT_EQ(ReadFileBytes(path), ToBytes(std::string("0123456789\0\0a", 13)));
   store = FileStore::Open(path, false);
-  EXPECT_FALSE(store->WriteAt(0, ToBytes("x")) || store->Truncate(0));
-  EXPECT_TRUE(store->Flush());
-  EXPECT_EQ(store->ReadAt(std::uint64_t{1} << 63, out), 0u);
-  EXPECT_FALSE(FileStore::Open(dir.Path(), false));
-  EXPECT_FALSE(FileStore::Open(dir.File("missing"), false));
+  EXPECT_EQ((std::tuple{store->WriteAt(0, ToBytes("x")) || store->Truncate(0), store->Flush(),
+                        store->ReadAt(std::uint64_t{1} << 63, out)}),
+            (std::tuple{false, true, std::size_t{0}}));
+  EXPECT_FALSE(FileStore::Open(dir.Path(), false) || FileStore::Open(dir.File("missing"), false));
 }
 
 // Root may write to any file, so the check runs in a child process that has
@@ -44,9 +39,7 @@ TEST(FileStore, ReadsWritesAndChangesTheLength) {
 TEST(FileStore, WriteProtectedFileFailsToOpenForWriting) {
   TempDir dir;
   const std::string path = dir.Write("locked.wav", CanonicalWave(SampleBytes(10)));
-  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
-  ASSERT_EQ(chmod(dir.Path().c_str(), 0755), 0);
-  ASSERT_EQ(mkdir(dir.File("folder.wav").c_str(), 0755), 0);
+  ASSERT_EQ(chmod(path.c_str(), 0444) | chmod(dir.Path().c_str(), 0755) | mkdir(dir.File("folder.wav").c_str(), 0755), 0);
   const bool refusedForWriting = RunUnprivileged([&] {
     CWaveInfoFile wave;
     wave.SetAccessMode(ReadWrite);

@@ -116,11 +116,7 @@ int SaveIn(World& world, const Tags& edits, Death& death, std::string* told = nu
 
 Death Immortal() { return Death{1L << 40}; }
 
-struct Layout {
-  const char* name;
-  Bytes file;
-  Tags edits;
-};
+struct Layout { const char* name; Bytes file; Tags edits; };
 
 std::vector<Layout> Layouts() {
   const Bytes format = PcmFormat(2, 44100, 16);
@@ -142,12 +138,12 @@ void ExpectOldOrNew(World& world, const Bytes& before, const Bytes& after, const
   Death clean = Immortal();
   ASSERT_EQ(OpenIn(world, wave, clean, ReadOnly), 1) << where << ": " << wave.LastError();
   wave.Close();
-  EXPECT_TRUE(world.File() == before || world.File() == after) << where;
-  EXPECT_FALSE(world.place->Journal) << where;
+  EXPECT_TRUE((world.File() == before || world.File() == after) && !world.place->Journal) << where;
 }
 
 const std::string kNoJournal = "The tags were not saved: Kestrune cannot keep the safety copy of the changed bytes (j) "
                                "that a save needs in the file's folder. The file was not changed.";
+const std::string kUnread = "The tags were not saved: the file cannot be read. The file was not changed.";
 const std::string kPutBack = "Cannot write the tags to this file. The file was left as it was.";
 const std::string kPutBackLater = "Cannot write the tags to this file, nor put its old bytes back now: Kestrune puts "
                                   "them back the next time it opens the file.";
@@ -173,17 +169,15 @@ TEST(JournaledSave, KilledOrFailingAnywhereTheFileIsOldOrNew) {
       const int saved = SaveIn(world, layout.edits, shortRead, &told);
       // The last read takes the old RIFF size into the journal, which must not hold a hole.
       EXPECT_TRUE(saved == 0 || n < counter.reads) << layout.name;
-      EXPECT_EQ(world.File(), saved ? after : layout.file) << layout.name << " read " << n;
-      EXPECT_EQ(told, saved ? "" : "The tags were not saved: the file cannot be read. The file was not changed.");
+      EXPECT_EQ(std::tuple(world.File(), told), std::tuple(saved ? after : layout.file, saved ? "" : kUnread))
+          << layout.name << " read " << n;
     }
     for (long k = 1; k <= counter.used; ++k) {
       const std::string at = std::string(layout.name) + " change " + std::to_string(k);
       World failed(layout.file);
       Death failure{k, 2, true};
-      EXPECT_EQ(SaveIn(failed, layout.edits, failure, &told), 0) << at;
-      EXPECT_EQ(told, k == 1 ? kNoJournal : kPutBack) << at;
-      EXPECT_EQ(failed.File(), layout.file) << at << " failed";
-      EXPECT_FALSE(failed.place->Journal) << at << " failed";
+      EXPECT_EQ((std::tuple{SaveIn(failed, layout.edits, failure, &told), told, failed.File(), failed.place->Journal.has_value()}),
+                std::tuple(0, k == 1 ? kNoJournal : kPutBack, layout.file, false)) << at;
       for (long j = k + 1; j <= failure.used; ++j) {  // the undoing's j-th change fails too
         World twice(layout.file);
         Death both{k, 2, true, j};
@@ -209,8 +203,7 @@ TEST(JournaledSave, KilledOrFailingAnywhereTheFileIsOldOrNew) {
           if (second.left > 0) break;  // the undoing outlived this kill
         }
         Death clean = Immortal();
-        EXPECT_EQ(SaveIn(world, layout.edits, clean), 1) << where;
-        EXPECT_EQ(world.File(), after) << where;
+        EXPECT_EQ((std::tuple{SaveIn(world, layout.edits, clean), world.File()}), std::tuple(1, after)) << where;
       }
     }
   }

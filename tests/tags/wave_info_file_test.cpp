@@ -49,8 +49,8 @@ TEST(WaveInfoFileRead, TagsAndDataAreFoundWhereWritersPutThem) {
     SCOPED_TRACE(testing::Message() << "data at " << dataOffset);
     OpenBytes(wave, file);
     for (const auto& [id, text] : tags) EXPECT_EQ(TagOf(wave, id), text) << id;
-    EXPECT_EQ(std::tuple(wave.DataOffset(), wave.DataSize()), std::tuple(dataOffset, dataSize));
-    EXPECT_EQ(told, std::vector<std::string>(dataSize == 0, "error decoding data size"));
+    EXPECT_EQ(std::tuple(wave.DataOffset(), wave.DataSize(), told),
+              std::tuple(dataOffset, dataSize, std::vector<std::string>(dataSize == 0, "error decoding data size")));
   }
 }
 
@@ -63,8 +63,8 @@ TEST(WaveInfoFileRead, ExtensibleFormatIsNamedByItsSubFormat) {
   for (const auto& [size, name] : {std::pair<std::size_t, std::string>{40, "PCM"}, {39, "Unknown"}}) {
     CWaveInfoFile wave;
     OpenBytes(wave, RiffBuilder().Chunk("fmt ", Bytes(fmt.begin(), fmt.begin() + size)).Chunk("data", SampleBytes(6)).Build());
-    EXPECT_EQ(wave.Summary().FormatName, name) << size;
-    EXPECT_EQ(wave.Summary().SampleRate + " Hz, " + wave.Summary().BitsPerSample + " bits", "48000 Hz, 24 bits");
+    EXPECT_EQ(wave.Summary().FormatName + ", " + wave.Summary().SampleRate + " Hz, " + wave.Summary().BitsPerSample + " bits",
+              name + ", 48000 Hz, 24 bits") << size;
   }
 }
 
@@ -79,15 +79,14 @@ TEST(WaveInfoFileRead, SubChunkRules) {
     info.insert(info.end(), sub.begin(), sub.end());
   CWaveInfoFile wave;
   OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).Chunk("data", SampleBytes(10)).Chunk("LIST", info).Build());
-  EXPECT_EQ(TagOf(wave, "INAM"), "Second");  // the later one wins
-  EXPECT_EQ(TagOf(wave, "IART"), "<absent>");  // only a NUL
-  EXPECT_EQ(TagOf(wave, "ICMT"), std::string(300, 'c'));  // whole, no 160-byte cap
-  EXPECT_EQ(TagOf(wave, "ISBJ") + TagOf(wave, "ISFT"), "AbcdNext");
-  EXPECT_EQ(wave.SetTag(fourcc::kIART, "Set"), 1);  // stored; an empty text or another id stores nothing
-  EXPECT_EQ(wave.SetTag(fourcc::kIART, "") + wave.SetTag(MakeFourCC("ITRK"), "x"), 0);
+  // The later INAM wins, an IART of only a NUL is absent, the ICMT is whole (no 160-byte cap).
+  EXPECT_EQ(std::tuple(TagOf(wave, "INAM"), TagOf(wave, "IART"), TagOf(wave, "ICMT"), TagOf(wave, "ISBJ") + TagOf(wave, "ISFT")),
+            std::tuple("Second", "<absent>", std::string(300, 'c'), "AbcdNext"));
+  // Stored; an empty text or another id stores nothing.
   std::string out = "x";
-  EXPECT_EQ(wave.GetTag(MakeFourCC("ITRK"), out), 0);
-  EXPECT_EQ(out, "");
+  EXPECT_EQ((std::tuple{wave.SetTag(fourcc::kIART, "Set"), wave.SetTag(fourcc::kIART, "") + wave.SetTag(MakeFourCC("ITRK"), "x"),
+                        wave.GetTag(MakeFourCC("ITRK"), out), out}),
+            std::tuple(1, 0, 0, ""));
 }
 
 // A field the file ends before reads 0, not whatever the reader held; one
@@ -95,9 +94,7 @@ TEST(WaveInfoFileRead, SubChunkRules) {
 TEST(WaveInfoFileRead, HeaderFieldsBeyondTheEndReadZero) {
   CWaveInfoFile wave;
   OpenBytes(wave, RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).TruncateTo(24).Build());
-  EXPECT_EQ(wave.Parse(), 1);
-  EXPECT_EQ(wave.Channels(), 2);
-  EXPECT_EQ(wave.SamplesPerSec() + wave.BitsPerSample(), 0u);
+  EXPECT_EQ((std::tuple{wave.Parse(), wave.Channels(), wave.SamplesPerSec() + wave.BitsPerSample()}), std::tuple(1, 2, 0u));
 }
 
 // Only the last three letters of the name count, in any case, and no dot is
@@ -106,8 +103,8 @@ TEST(WaveInfoFileRead, OpensNamesEndingInWav) {
   for (const auto& [path, accepted] : std::vector<std::pair<std::string, bool>>{
            {"/music/SONG.WAV", true}, {"wav", true}, {"song.wave", false}, {"av", false}, {"song.mp3", false}}) {
     CWaveInfoFile wave;
-    EXPECT_EQ(wave.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>()), path), accepted ? 1 : 0) << path;
-    EXPECT_EQ(wave.IsOpen(), accepted) << path;
+    EXPECT_EQ((std::tuple{wave.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>()), path), wave.IsOpen()}),
+              std::tuple(accepted ? 1 : 0, accepted)) << path;
   }
   CWaveInfoFile wave;
   wave.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>()), "/music/a\\b.wav");

@@ -56,10 +56,7 @@ TEST(WaveInfoWriter, ReadOnlyModeAndClosedFileRefuseSilently) {
   CWaveInfoFile wave;
   auto bytes = OpenBytes(wave, original, ReadOnly);
   wave.SetTag(fourcc::kINAM, "Changed");
-  EXPECT_EQ(wave.WriteInfo(), 0);
-  EXPECT_EQ(wave.Close(), 1);
-  EXPECT_EQ(wave.Close(), 0);
-  EXPECT_EQ(wave.WriteInfo(), 0);
+  EXPECT_EQ((std::tuple{wave.WriteInfo(), wave.Close(), wave.Close(), wave.WriteInfo()}), std::tuple(0, 1, 0, 0));
   EXPECT_EQ(wave.LastError() + ToText(*bytes), ToText(original));  // no message, no change
 }
 
@@ -91,19 +88,15 @@ TEST(WaveInfoWriter, ListsBeforeTheDataAreRetiredWithEverySubChunkCarried) {
   const Bytes saved = Saved(original, {{"IART", typed}});
   EXPECT_EQ(BrokenSavePromise(original, saved, true), "");
   const RiffCheck check = CheckRiff(saved);
-  ASSERT_EQ(check.Chunks.size(), 6u);
-  EXPECT_EQ(check.Chunks[1].Id + check.Chunks[2].Id, "JUNKJUNK");
+  ASSERT_TRUE(check.Chunks.size() == 6u && check.Chunks[1].Id + check.Chunks[2].Id == "JUNKJUNK");
   EXPECT_EQ(ChunkPayload(saved, check.Chunks[5].Offset),
             join({InfoList({{"IART", typed}, {"ICMT", longText}, {"ICOP", latin1}, {"INAM", "Late"}, {"IDIT", "1999"},
                             {"IBIG", foreign}}),
                   empty, InfoSubChunk("IXYZ", "ab"), InfoSubChunk("ITRK", "22")}));
 }
 
-struct RefusalCase {
-  std::string Name;
-  Bytes File;
-  std::string Reason;  // what the message tells of the file
-};
+// The reason is what the message tells of the file.
+struct RefusalCase { std::string Name; Bytes File; std::string Reason; };
 
 void PrintTo(const RefusalCase& c, std::ostream* os) { *os << c.Name; }
 
@@ -113,10 +106,8 @@ TEST_P(WaveInfoWriterRefusal, LeavesTheFileByteIdenticalAndSaysWhy) {
   CWaveInfoFile wave;
   auto bytes = OpenBytes(wave, GetParam().File);
   wave.SetTag(fourcc::kINAM, "Never written");
-  EXPECT_EQ(wave.WriteInfo(), 0);
-  EXPECT_EQ(wave.LastError(), "The tags were not saved: " + GetParam().Reason + ". The file was not changed.");
-  EXPECT_EQ(wave.Close(), 1);
-  EXPECT_EQ(*bytes, GetParam().File);
+  EXPECT_EQ((std::tuple{wave.WriteInfo(), wave.LastError(), wave.Close(), *bytes}),
+            std::tuple(0, "The tags were not saved: " + GetParam().Reason + ". The file was not changed.", 1, GetParam().File));
 }
 
 // fmt, data and empty JUNK chunks up to `count` chunks.
