@@ -57,11 +57,9 @@ INSTANTIATE_TEST_SUITE_P(AlbumAndDictionary, DataFileTest, testing::Bool(),
 // cannot be made (a folder has its name, or its own folder is gone) ends the
 // program.
 TEST_P(DataFileTest, MissingFilesAreMadeAndAnEmptyStoreEmptiesTheFile) {
-  EXPECT_EQ(Load(), LoadResult::CreatedEmpty);
-  EXPECT_EQ(Names(dir.Path()), std::vector<std::string>{name});
+  EXPECT_EQ((std::tuple{Load(), Names(dir.Path())}), std::tuple(LoadResult::CreatedEmpty, std::vector<std::string>{name}));
   dir.Write(name, old);
-  EXPECT_EQ(Save(), 1);
-  EXPECT_EQ(SavedText(path), "");
+  EXPECT_EQ((std::tuple{Save(), SavedText(path)}), std::tuple(1, ""));
   fs::remove(path);
   fs::create_directory(path);
   EXPECT_EQ(Load(), LoadResult::MustExit);
@@ -136,9 +134,7 @@ TEST(AtomicFileWriterTest, RefusesWhatItCannotReplace) {
   fs::create_directory(dir.File("folder"));
   for (const std::string& path : {dir.File("loop"), dir.File("folder")}) {
     AtomicFileWriter writer;
-    EXPECT_FALSE(writer.Open(path)) << path;
-    writer.Write("new");
-    EXPECT_FALSE(writer.Commit()) << path;
+    EXPECT_FALSE(writer.Open(path) || (writer.Write("new"), writer.Commit())) << path;
   }
 }
 
@@ -158,9 +154,9 @@ TEST(DictionaryStoreTest, ReadsSevenLinesARecordAndSavesThemBack) {
   EXPECT_EQ(std::tuple(store.Lookup(track), store.Lookup(unknown)), std::tuple(1, 0));
   const std::vector<std::string> texts{track.m_strFile, track.m_strName,   track.m_strArtist, track.m_strGenre,
                                        track.m_strDate, track.m_strSource, track.m_strComment};
-  EXPECT_EQ(texts, (std::vector<std::string>{"/music/a.wav", "A", "B", "", "1998", "S", "c\rd"}));
-  EXPECT_EQ(track.m_nKind, kKindAudio);  // the kind comes from the key
-  EXPECT_EQ(store.SaveDictionary(), 1);
+  // The kind comes from the key.
+  EXPECT_EQ((std::tuple{texts, track.m_nKind, store.SaveDictionary()}),
+            std::tuple(std::vector<std::string>{"/music/a.wav", "A", "B", "", "1998", "S", "c\rd"}, kKindAudio, 1));
   EXPECT_EQ(SavedText(path), Lines({"a.wav", "A", "B", "", "1998", "S", "c d", "README", longName, "", "", "", "", "",
                                     "x.wav", "Name", "Artist", "", "", "", ""}));
 }

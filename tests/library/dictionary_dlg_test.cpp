@@ -64,10 +64,8 @@ TEST_F(DictionaryDlgTest, DroppedFilesAreAddedOnceAndNoLineBreakReachesTheFile) 
   int refused = -1;
   // Runs at the scan's first dispatch of waiting events.
   QMetaObject::invokeMethod(&m_dlg, [&] { refused = m_dlg.OnDropFiles({late}); }, Qt::QueuedConnection);
-  EXPECT_EQ(m_dlg.OnDropFiles({m_dir.File("drop")}), 1);
-  EXPECT_EQ(refused, 0);
-  EXPECT_EQ(Keys(), (std::vector<std::string>{"a.wav", "b.wav", "c.wav", "d.wav"}));
-  EXPECT_EQ(ListTexts(List()), Keys());
+  EXPECT_EQ((std::tuple{m_dlg.OnDropFiles({m_dir.File("drop")}), refused, Keys(), ListTexts(List()) == Keys()}),
+            std::tuple(1, 0, std::vector<std::string>{"a.wav", "b.wav", "c.wav", "d.wav"}, true));
   ASSERT_EQ(m_messages.Texts().size(), 1);
   EXPECT_TRUE(m_messages.Texts().first().contains(QStringLiteral("bad\\nname.wav")));
   m_dlg.CloseWindow();
@@ -104,22 +102,20 @@ TEST_F(DictionaryDlgTest, TheDeleteKeyDeletesWithoutSavingAndSortAndTheDeleteBut
   Open();
   ClickLine(2);
   QTest::keyClick(&List(), Qt::Key_Delete);
-  EXPECT_EQ(Keys(), (std::vector<std::string>{"b", "a", "B", "A"}));
-  EXPECT_EQ(ListTexts(List()), Keys());
-  EXPECT_EQ(std::tuple(Edit(IDC_DIC_NAME).text(), SavedFile()), std::tuple(QString(), ""));
+  EXPECT_EQ(std::tuple(Keys(), ListTexts(List()), Edit(IDC_DIC_NAME).text(), SavedFile()),
+            std::tuple(std::vector<std::string>{"b", "a", "B", "A"}, Keys(), QString(), ""));
   ClickLine(0);
   EXPECT_EQ(std::tuple(Edit(IDC_DIC_NAME).text(), m_dlg.Entries().At(2).m_strArtist), std::tuple(QStringLiteral("b"), "Artist of B"));
   m_dlg.OnSort();
-  EXPECT_EQ(Keys(), (std::vector<std::string>{"A", "B", "a", "b"}));
-  EXPECT_EQ(ListTexts(List()), Keys());
-  EXPECT_EQ(std::tuple(Edit(IDC_DIC_NAME).text(), m_dlg.Window()->SelectedIndexes()), std::tuple(QString(), std::vector<int>{}));
+  EXPECT_EQ(std::tuple(Keys(), ListTexts(List()), Edit(IDC_DIC_NAME).text(), m_dlg.Window()->SelectedIndexes()),
+            std::tuple(std::vector<std::string>{"A", "B", "a", "b"}, Keys(), QString(), std::vector<int>{}));
   EXPECT_TRUE(SavedFile().starts_with(Lines({"A", "A", "Artist of A"})));
   ClickLine(0);
   List().selectionModel()->clearSelection();
   m_dir.Write("default.dic", "");
   m_dlg.OnDelete();
-  EXPECT_EQ(Keys(), (std::vector<std::string>{"A", "B", "a", "b"}));
-  EXPECT_EQ(std::tuple(Edit(IDC_DIC_NAME).text(), m_dlg.CurrentIndex()), std::tuple(QStringLiteral("A"), 0));
+  EXPECT_EQ(std::tuple(Keys(), Edit(IDC_DIC_NAME).text(), m_dlg.CurrentIndex()),
+            std::tuple(std::vector<std::string>{"A", "B", "a", "b"}, QStringLiteral("A"), 0));
   EXPECT_TRUE(SavedFile().starts_with(Lines({"A", "A", "Artist of A"})));
 }
 

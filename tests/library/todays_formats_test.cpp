@@ -77,11 +77,7 @@ TEST_F(TodaysFormatsTest, AnMp3FileTakesItsId3v2TitleOverItsId3v1Block) {
   const MediaEntry both = tracks.BuildEntry(Made("both.mp3", {{"title", longTitle}, {"artist", "A"}}, "-write_id3v1 1"));
   EXPECT_EQ(std::tie(both.m_strName, both.m_nOrigin), std::tuple(longTitle, kOriginFileTags));
 
-  Id3v1Fields fields;
-  fields.Title = "Old title";
-  fields.Artist = "Old artist";
-  fields.Genre = 17;
-  const Bytes withBlock = Mp3WithId3v1(fields);
+  const Bytes withBlock = Mp3WithId3v1({.Title = "Old title", .Artist = "Old artist", .Album = {}, .Year = {}, .Comment = {}, .Genre = 17});
   const std::string plain = dir.Write("plain.mp3", withBlock);
   const MediaEntry expected = tracks.BuildEntry(plain);
   ASSERT_EQ(expected.m_nOrigin, kOriginId3v1);

@@ -75,16 +75,11 @@ TEST_P(BuildEntryTest, FollowsThePrecedenceOfTagsAndDictionary) {
   controller.dictionary = &dictionary;
   MediaEntry expected = row.expected.value_or(DictionaryRecord(row.file));
   expected.m_strFile = path;
-  EXPECT_EQ(tracks.BuildEntry(path), expected);
-  EXPECT_EQ(std::tuple(tracks.GetTrackCount(), messages), std::tuple(0, std::vector<std::string>{}));
+  EXPECT_EQ((std::tuple{tracks.BuildEntry(path), tracks.GetTrackCount(), messages}), std::tuple(expected, 0, std::vector<std::string>{}));
 }
 
 Bytes Mp3(const std::string& title, std::uint8_t genre) {
-  Id3v1Fields fields;
-  fields.Title = title;
-  fields.Artist = "Id3 artist";
-  fields.Genre = genre;
-  return Mp3WithId3v1(fields);
+  return Mp3WithId3v1({.Title = title, .Artist = "Id3 artist", .Album = {}, .Year = {}, .Comment = {}, .Genre = genre});
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -122,8 +117,7 @@ TEST_F(TrackCollectionTest, ALoadKeepsEachTrackOnceExpandsFoldersAndHoldsASaveTo
   onPump = [&] {
     if (++pumps != 7) return;  // before the last line
     tracks.Album().RemoveAt(0);
-    EXPECT_EQ(tracks.SaveAlbum(), 0);
-    EXPECT_EQ(SavedText(path), all);
+    EXPECT_EQ((std::tuple{tracks.SaveAlbum(), SavedText(path)}), std::tuple(0, all));
   };
   EXPECT_EQ(tracks.LoadAlbum(), LoadResult::Loaded);
   const std::vector<std::string> files{gone, inTree, longName};
@@ -184,8 +178,7 @@ TEST_F(TrackCollectionTest, AnAbandonedScanStopsAddsNothingMoreAndSavesNothing) 
   // The next drop is handled as any other, without the forgotten one; the
   // stopped scan left no folder marked as entered.
   onPump = nullptr;
-  EXPECT_EQ(tracks.OnDropFiles({dir.File("drop")}), 1);
-  EXPECT_EQ(Files(), all);
+  EXPECT_EQ((std::tuple{tracks.OnDropFiles({dir.File("drop")}), Files()}), std::tuple(1, all));
 }
 
 // A selected line the album does not have (a list out of step) is left alone.

@@ -70,11 +70,9 @@ TEST_P(TracklistSortTest, SortsByTheCommandsKeyAndKeepsTheCurrentTrack) {
   WriteAlbumFile("untouched\n");
   m_dlg.OnSortCommand(GetParam().command);
   const std::vector<std::string> names = Names();
-  EXPECT_EQ(names, GetParam().names);
-  EXPECT_EQ(Listed(), names);
+  EXPECT_EQ(std::tuple(names, Listed()), std::tie(GetParam().names, names));
   const int current = static_cast<int>(std::find(names.begin(), names.end(), "n1") - names.begin());
-  EXPECT_EQ(std::tuple(m_dlg.GetCurrentIndex(), Selected()), std::tuple(current, std::vector<int>{current}));
-  EXPECT_EQ(AlbumFile(), "untouched\n");
+  EXPECT_EQ(std::tuple(m_dlg.GetCurrentIndex(), Selected(), AlbumFile()), std::tuple(current, std::vector<int>{current}, "untouched\n"));
   m_dlg.SetCurrentIndex(-1);
   m_dlg.OnSortCommand(GetParam().command);
   EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
@@ -100,17 +98,14 @@ TEST_F(TracklistDlgTest, DeletedLinesGoWithTheirTracks) {
   for (int i = 1; i < 200; i += 2) m_dlg.Window()->SetItemSelected(i, true);
   QTest::keyClick(&List(), Qt::Key_Delete);
   ASSERT_EQ(m_dlg.GetTrackCount(), 100);
-  EXPECT_EQ(std::tuple(Names()[1], Names()[99]), std::tuple(std::string("t1002.txt"), std::string("t1198.txt")));
-  EXPECT_EQ(Listed(), Names());
-  EXPECT_EQ(Selected(), std::vector<int>{1});
+  EXPECT_EQ(std::tuple(Names()[1], Names()[99], Listed(), Selected()),
+            std::tuple("t1002.txt", "t1198.txt", Names(), std::vector<int>{1}));
   m_dlg.Window()->SetItemSelected(-1, false);
   m_dlg.Window()->SetItemSelected(98, true);
   m_dlg.Window()->SetItemSelected(99, true);
   QTest::keyClick(&List(), Qt::Key_Delete);
-  EXPECT_EQ(Names().back(), "t1194.txt");
-  EXPECT_EQ(Listed(), Names());
-  EXPECT_EQ(Selected(), std::vector<int>{97});
-  EXPECT_EQ(AlbumFile(), "untouched\n");
+  EXPECT_EQ(std::tuple(Names().back(), Listed(), Selected(), AlbumFile()),
+            std::tuple("t1194.txt", Names(), std::vector<int>{97}, "untouched\n"));
   m_dlg.SetCurrentIndex(3);  // t1006.txt
   m_dlg.Window()->SetItemSelected(3, false);
   m_dlg.Window()->SetItemSelected(0, true);
@@ -119,13 +114,10 @@ TEST_F(TracklistDlgTest, DeletedLinesGoWithTheirTracks) {
   const std::vector<std::string> kept = Listed();
   EXPECT_EQ(std::vector<std::string>(kept.begin(), kept.begin() + 3),
             (std::vector<std::string>{"t1002.txt", "t1006.txt", "t1008.txt"}));
-  EXPECT_EQ(std::tuple(m_dlg.GetCurrentIndex(), Selected()), std::tuple(1, std::vector<int>{1}));
-  EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
+  EXPECT_EQ(std::tuple(m_dlg.GetCurrentIndex(), Selected(), AlbumFile()), std::tuple(1, std::vector<int>{1}, Lines(FilesOf(m_dlg.Album()))));
   QTest::mouseClick(m_dlg.Window()->findChild<QPushButton*>("IDC_TL_DELETE"), Qt::LeftButton);  // the current track
-  EXPECT_EQ(Names()[1], "t1008.txt");
-  EXPECT_EQ(Listed(), Names());
-  EXPECT_EQ(std::tuple(m_dlg.GetCurrentIndex(), Selected()), std::tuple(-1, std::vector<int>{}));
-  EXPECT_EQ(AlbumFile(), Lines(FilesOf(m_dlg.Album())));
+  EXPECT_EQ(std::tuple(Names()[1], Listed(), m_dlg.GetCurrentIndex(), Selected(), AlbumFile()),
+            std::tuple("t1008.txt", Names(), -1, std::vector<int>{}, Lines(FilesOf(m_dlg.Album()))));
 }
 
 // A drop that opens the window is listed and saved at once; files dropped on
@@ -133,8 +125,7 @@ TEST_F(TracklistDlgTest, DeletedLinesGoWithTheirTracks) {
 TEST_F(TracklistDlgTest, DroppedFilesAreListedAndSaved) {
   for (const char* name : {"drop/a.txt", "drop/sub/b.txt"}) m_dir.Write(name, "x");
   Open({m_dir.File("drop")});
-  EXPECT_TRUE(m_dlg.Window()->isVisible());
-  ASSERT_EQ(m_dlg.GetTrackCount(), 2);
+  ASSERT_TRUE(m_dlg.Window()->isVisible() && m_dlg.GetTrackCount() == 2);
   const std::string file = m_dir.Write("dropped.txt", "x");
   QMimeData data;
   data.setUrls({QUrl::fromLocalFile(QString::fromStdString(file)), QUrl(QStringLiteral("https://example.org/x"))});
@@ -162,8 +153,7 @@ TEST_F(TracklistDlgTest, HeldBackLinesNeverPutTheListOutOfStepWithTheAlbum) {
     if (m_dlg.GetTrackCount() >= 3 && step == 0) {
       m_dlg.Window()->SetItemSelected(1, true);
       QTest::keyClick(&List(), Qt::Key_Delete);
-      EXPECT_EQ(Names(), (std::vector<std::string>{"a.txt", "c.txt"}));
-      EXPECT_EQ(Listed(), Names());
+      EXPECT_EQ(std::tuple(Names(), Listed()), std::tuple(std::vector<std::string>{"a.txt", "c.txt"}, Names()));
       step = 1;
     } else if (m_dlg.GetTrackCount() >= 3 && step == 1) {
       EXPECT_EQ(Selected(), std::vector<int>{1});
