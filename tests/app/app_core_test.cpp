@@ -23,8 +23,7 @@ TEST(Random15Test, DrawsStayInFifteenBitsAndFollowTheSeed) {
   int differing = 0;
   for (int i = 0; i < 1000; ++i) {
     const std::int32_t value = first.Next();
-    ASSERT_GE(value, 0);
-    ASSERT_LT(value, kRandomRange);
+    ASSERT_TRUE(value >= 0 && value < kRandomRange) << value;
     EXPECT_EQ(value, second.Next());
     differing += value != other.Next();
   }

@@ -16,10 +16,9 @@ TEST(FolderLockTest, OneHolderAtATimeNamedByItsProcessId) {
   TempDir dir;
   const std::string path = dir.File("lock");
   FolderLock first(path), second(path);
-  EXPECT_EQ(first.Holder(), 0);  // no lock file yet
-  EXPECT_EQ(first.Acquire(), Outcome::kHeld);
-  EXPECT_EQ(second.Acquire(), Outcome::kTaken);
-  EXPECT_EQ(second.Holder(), getpid());
+  // No lock file yet: no holder.
+  EXPECT_EQ((std::tuple{first.Holder(), first.Acquire(), second.Acquire(), second.Holder()}),
+            std::tuple(0, Outcome::kHeld, Outcome::kTaken, getpid()));
   first.Release();
   EXPECT_EQ(second.Acquire(), Outcome::kHeld);
   for (const char* text : {"-5\n", "none\n"}) {

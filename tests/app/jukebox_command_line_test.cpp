@@ -26,11 +26,9 @@ class JukeboxCommandLineTest : public ::testing::TestWithParam<ParseCase> {};
 TEST_P(JukeboxCommandLineTest, ParsesRequestFilesAndUnknownOption) {
   const ParseCase& c = GetParam();
   const JukeboxCommandLine line = ParseJukeboxCommandLine(QStringList{QStringLiteral("velmora")} + c.arguments);
-  EXPECT_EQ(line.request, c.request);
   QStringList expected;
   for (const QString& file : c.files) expected.append(QDir::isAbsolutePath(file) ? file : Absolute(file));
-  EXPECT_EQ(line.files, expected);
-  EXPECT_EQ(line.unknownOption, c.unknownOption);
+  EXPECT_EQ(std::tie(line.request, line.files, line.unknownOption), std::tie(c.request, expected, c.unknownOption));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -61,13 +59,12 @@ TEST(JukeboxArgumentsTest, QtTakesItsOptionsBeforeDashesOnly) {
   EXPECT_EQ(optionsEnd, 5);
   int qtArgumentCount = optionsEnd;
   QApplication application(qtArgumentCount, argv.data());
-  EXPECT_EQ(QApplication::style()->name(), QStringLiteral("windows"));
-  EXPECT_TRUE(QApplication::isRightToLeft());
+  EXPECT_EQ(std::tuple(QApplication::style()->name(), QApplication::isRightToLeft()), std::tuple(QStringLiteral("windows"), true));
 
   const JukeboxCommandLine line =
       ParseJukeboxCommandLine(JukeboxArguments(QCoreApplication::arguments(), argc, argv.data(), optionsEnd));
-  EXPECT_EQ(line.request, Request::Run);
-  EXPECT_EQ(line.files, (QStringList{Absolute("a.wav"), Absolute("-reverse"), Absolute("-style"), Absolute("fusion")}));
+  EXPECT_EQ(std::tie(line.request, line.files),
+            std::tuple(Request::Run, QStringList{Absolute("a.wav"), Absolute("-reverse"), Absolute("-style"), Absolute("fusion")}));
 }
 
 }  // namespace

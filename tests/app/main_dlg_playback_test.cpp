@@ -34,8 +34,7 @@ TEST_P(FollowTest, EndOfTrackAndSkipToEnd) {
   m_mci->Advance(1500);
   EXPECT_EQ(Current(), row.afterEnd);
   const std::string opened = "open /music/t" + std::to_string(row.afterEnd) + ".wav";
-  EXPECT_EQ(std::count(Calls().begin(), Calls().end(), opened), row.reopens ? 1 : 0);
-  EXPECT_EQ(m_mci->IsPlaying(), row.reopens);
+  EXPECT_EQ(std::tuple(std::count(Calls().begin(), Calls().end(), opened), m_mci->IsPlaying()), std::tuple(row.reopens ? 1 : 0, row.reopens));
   m_mci->ClearCalls();
   m_dlg->OnCommand(IDC_END);
   EXPECT_EQ(Calls().empty(), !row.reopens);
@@ -125,10 +124,7 @@ TEST_F(PlaybackTest, SkipToEndWithLoopAndNoCurrentTrackStartsTheAlbum) {
 // playback window, which an audio track hides.
 TEST_F(PlaybackTest, ATracksOriginAndKindLightTheirLamps) {
   AddTracks({1200});
-  struct Lamps {
-    std::int32_t origin, kind;
-    int dic, tag;
-  };
+  struct Lamps { std::int32_t origin, kind; int dic, tag; };
   for (const Lamps& lamps :
        {Lamps{kOriginNone, kKindAudio, 0, 0}, Lamps{kOriginDictionary, kKindVideo, 1, 0},
         Lamps{kOriginRiffInfo, kKindAudio, 0, 1}, Lamps{kOriginId3v1, kKindVideo, 0, 1},
@@ -178,8 +174,7 @@ TEST_P(RewindTest, GoesBackOrRewinds) {
   m_mci->Advance(row.playedMs);
   m_mci->ClearCalls();
   m_dlg->OnCommand(IDC_HOME);
-  EXPECT_EQ(Current(), row.afterRewind);
-  EXPECT_EQ(Calls().empty() ? std::string() : Calls().front(), row.firstCall);
+  EXPECT_EQ(std::tuple(Current(), Calls().empty() ? std::string() : Calls().front()), std::tuple(row.afterRewind, row.firstCall));
 }
 
 INSTANTIATE_TEST_SUITE_P(Positions, RewindTest,

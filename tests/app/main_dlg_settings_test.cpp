@@ -28,9 +28,9 @@ TEST_F(SettingsTest, AHandEditedFileStartsCleanly) {
   m_dir.Write("Velmora.conf", std::string("[Settings]\nMainX=90000\nMainY=-90000\n"
                                            "OptionLoop=1\nOptionContinuous=0\nZoom=4\ntagISRC=1\n"));
   StartOnFile();
-  EXPECT_TRUE(Lit(IDC_LOOP) && !Lit(IDC_CONTINUOUS) && !Lit(IDC_RANDOM));
-  EXPECT_EQ(QRect(m_dlg->GetMainPosition(), m_dlg->size()), QRect(10, 10, 266, 114));
-  EXPECT_TRUE(m_dlg->TagDisplayDlg().GetTagFlag(6) == 1 && m_dlg->TagDisplayDlg().GetTagFlag(5) == 0);
+  EXPECT_EQ(std::tuple(Lit(IDC_LOOP), Lit(IDC_CONTINUOUS), Lit(IDC_RANDOM), QRect(m_dlg->GetMainPosition(), m_dlg->size()),
+                       m_dlg->TagDisplayDlg().GetTagFlag(6), m_dlg->TagDisplayDlg().GetTagFlag(5)),
+            std::tuple(true, false, false, QRect(10, 10, 266, 114), 1, 0));
 }
 
 // The modes and colours written at Exit are seen on disk by the end-to-end
@@ -64,8 +64,7 @@ TEST_F(SettingsTest, AZoomedWindowAndOnePartlyOffTheLeftEdgeReopenAsLeft) {
   m_dlg = std::make_unique<CMainDlg>();
   m_dlg->SetMciWindow(std::make_unique<SimulatedMciWindow>());
   StartOnFile();
-  EXPECT_EQ(m_dlg->geometry(), QRect(30, 40, 798, 342));
-  EXPECT_TRUE(m_dlg->SystemMenu()->actions().value(2)->menu()->actions().value(2)->isChecked());
+  EXPECT_TRUE(m_dlg->geometry() == QRect(30, 40, 798, 342) && m_dlg->SystemMenu()->actions().value(2)->menu()->actions().value(2)->isChecked());
   m_dlg->OnCommand(IDC_DICTIONARY);
   ASSERT_TRUE(m_dlg->DictionaryDlg().WindowExists());
   EXPECT_EQ(m_dlg->DictionaryDlg().Window()->pos(), QPoint(-40, 77));

@@ -29,8 +29,7 @@ class StartupTest : public ControllerTest {
   // Start-up ends in the event loop, after the first paint (the playback
   // window and the album timer).
   void Start() {
-    ASSERT_EQ(m_dlg->OnInitDialog(), 1);
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_dlg.get()));
+    ASSERT_TRUE(m_dlg->OnInitDialog() == 1 && QTest::qWaitForWindowExposed(m_dlg.get()));
     m_dlg->repaint();
     QCoreApplication::processEvents();
   }
@@ -47,10 +46,8 @@ class StartupTest : public ControllerTest {
 };
 
 TEST_F(StartupTest, ADictionaryThatCannotBeCreatedEndsTheStart) {
-  ASSERT_EQ(::unlink("default.dic"), 0);
-  ASSERT_EQ(::symlink("/nonexistent-folder/default.dic", "default.dic"), 0);
-  EXPECT_EQ(m_dlg->OnInitDialog(), 0);
-  EXPECT_EQ(m_messages.Texts().last(), "Cannot create.  Exiting...");
+  ASSERT_TRUE(::unlink("default.dic") == 0 && ::symlink("/nonexistent-folder/default.dic", "default.dic") == 0);
+  EXPECT_EQ((std::tuple{m_dlg->OnInitDialog(), m_messages.Texts().last()}), std::tuple(0, "Cannot create.  Exiting..."));
 }
 
 // An Exit while the album loads, from the button or the desktop's Quit, is
@@ -70,8 +67,7 @@ TEST_F(StartupTest, AnExitDuringTheAlbumLoadFollowsTheLoad) {
   m_dlg->OnTimer(IDT_LOADALBUM);
   EXPECT_EQ(std::tuple(readyDuringLoad, endedDuringLoad, m_dlg->TracklistDlg().GetTrackCount()), std::tuple(0, false, 2));
   ASSERT_EQ(finished.count(), 1);
-  EXPECT_EQ(finished.first().first().toInt(), 0);
-  EXPECT_EQ(ReadText("default.alb"), m_oldAlbum);
+  EXPECT_EQ(std::tuple(finished.first().first().toInt(), ReadText("default.alb")), std::tuple(0, m_oldAlbum));
 }
 
 // Enter, Escape and the window manager's close leave the window open; Exit
@@ -129,8 +125,7 @@ TEST(SessionEndWatcherTest, TurnsSigtermIntoASignalOnTheEventLoop) {
   CSessionEndWatcher watcher;
   ASSERT_EQ(watcher.WatchSignals(), 1);
   QSignalSpy terminated(&watcher, &CSessionEndWatcher::terminationRequested);
-  ASSERT_EQ(std::raise(SIGTERM), 0);
-  ASSERT_TRUE(terminated.wait(5000));
+  ASSERT_TRUE(std::raise(SIGTERM) == 0 && terminated.wait(5000));
   EXPECT_EQ(terminated.first().first().toInt(), SIGTERM);
 }
 

@@ -108,8 +108,7 @@ TEST_P(ZoomedWindowTest, AThumbDragSeeksOnceOnReleaseAndStopsAtTheEnds) {
     EXPECT_EQ(std::tuple(window.IsDraggingSlider(), window.GetDragPosition()), std::tuple(true, seconds));
     const PixelBuffer dragged = Grab();
     window.OnNotifyPos(70000);  // playback goes on under the drag, unseen
-    EXPECT_EQ(Grab(), dragged);
-    EXPECT_TRUE(Calls().empty());
+    EXPECT_TRUE(Grab() == dragged && Calls().empty());
     QTest::mouseRelease(Handle(), Qt::LeftButton, {}, cursor);
     std::vector<std::string> expected = {"seek " + std::to_string(seconds * 1000)};
     if (playLit) expected.push_back("play");
