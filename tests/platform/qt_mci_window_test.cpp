@@ -64,8 +64,7 @@ TEST_F(QtMciWindowTest, SeeksToTheLengthAsToTheEndAndPlaysToTheEnd) {
   EXPECT_EQ(std::tuple(recorder.positions.back(), recorder.Count(1500), std::ranges::is_sorted(recorder.positions)),
             std::tuple(1500, 1, true));
   // 1.5 s at one notification per 500 ms, the first at 0 or soon after start.
-  EXPECT_GE(recorder.positions.size(), 3u);
-  EXPECT_LE(recorder.positions.size(), 6u);
+  EXPECT_TRUE(recorder.positions.size() >= 3u && recorder.positions.size() <= 6u) << recorder.positions.size();
   EXPECT_TRUE(boxes.Texts().isEmpty());
 }
 
@@ -73,14 +72,12 @@ TEST_F(QtMciWindowTest, AFileThatCannotPlayIsReportedAndOpensNothing) {
   // A missing file, and one that holds no medium.
   for (const std::string& path : {folder.File("missing.wav"), folder.Write("text.wav", std::string("no medium\n"))}) {
     ASSERT_EQ(mci->Open(folder.Write("short.wav", ShortWave())), 1) << boxes.Texts().join(' ').toStdString();
-    EXPECT_EQ(mci->Open(path), 0);
-    EXPECT_EQ(mci->GetLength(), 0);
+    EXPECT_EQ((std::tuple{mci->Open(path), mci->GetLength()}), std::tuple(0, 0));
     mci->Play();
     EXPECT_TRUE(boxes.Texts().last().startsWith(QStringLiteral("Cannot play \"%1\".\n").arg(path.c_str())));
   }
-  EXPECT_EQ(boxes.Texts().size(), 2);
   QTest::qWait(700);
-  EXPECT_TRUE(recorder.positions.empty());
+  EXPECT_EQ(std::tuple(boxes.Texts().size(), recorder.positions.empty()), std::tuple(2, true));
 }
 
 // The test below makes its medium with a tool and skips only when the tool is

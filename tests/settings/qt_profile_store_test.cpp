@@ -34,8 +34,7 @@ TEST(QtProfileStoreTest, ReadsEveryValueBackFromTheFileItFlushed) {
   QtProfileStore reopened(QString::fromStdString(path));
   SettingsValues back = ReadSettings(reopened);
   for (std::size_t i = 0; i < Numbers(values).size(); ++i) EXPECT_EQ(*Numbers(back)[i], *Numbers(values)[i]) << i;
-  EXPECT_EQ(back.colors, values.colors);
-  EXPECT_EQ(back.tagFlags, values.tagFlags);
+  EXPECT_EQ(std::tie(back.colors, back.tagFlags), std::tie(values.colors, values.tagFlags));
 }
 
 // Hand-edited values are read by the table's own rules; only quotes and

@@ -32,8 +32,7 @@ TEST_F(TagDisplayEditorTest, ClicksToggleFlagsAtOnceAndEscapeKeepsThem) {
   QTimer::singleShot(0, [this] {
     EXPECT_TRUE(Box(4).isChecked());
     for (int number : {1, 4, 6}) Click(number);
-    EXPECT_EQ(flags, (std::array<int, 7>{0, 1, 0, 0, 0, 0, 1}));
-    EXPECT_EQ(editor.RunModal(), 0);
+    EXPECT_EQ((std::tuple{flags, editor.RunModal()}), std::tuple(std::array<int, 7>{0, 1, 0, 0, 0, 0, 1}, 0));
     QTest::keyClick(editor.Window(), Qt::Key_Escape);
   });
   EXPECT_EQ(editor.RunModal(), 0);

@@ -16,9 +16,8 @@ TEST(PlaceOnScreensTest, KeepsAWindowThatShowsAtAll) {
       {QPoint(2304, 0), QPoint(10, 10)},         // right of both
       {QPoint(1100, 768), QPoint(1100, 768)},    // below the first, on the second
       {QPoint(500, 768), QPoint(10, 10)}};       // below the first only
-  for (const auto& [stored, expected] : cases) {
+  for (const auto& [stored, expected] : cases)
     EXPECT_EQ(PlaceOnScreens(stored, kWindow, kTwoScreens), expected) << stored.x() << "," << stored.y();
-  }
 }
 
 TEST(PlaceOnScreensTest, NoScreensGivesTheFallback) {

@@ -20,11 +20,9 @@ constexpr std::array<int, 4> kDigitX = {5, 20, 41, 56};
 PixelBuffer ExpectedCell(int digit) {
   const unsigned masks = digit == kBlank ? 0u : static_cast<unsigned>(digit);
   PixelBuffer tile = LoadSkinBitmap(IDB_DIGIT_TILE);
-  const PixelBuffer holes = LoadSkinBitmap(IDB_DIGIT_HOLES);
-  const PixelBuffer lit = LoadSkinBitmap(DigitLitMaskId(masks));
-  const PixelBuffer unlit = LoadSkinBitmap(DigitUnlitMaskId(masks));
   PixelBuffer cell(12, 23);
-  TintSegments(tile, {holes, lit, unlit}, digit == kBlank ? kDim : kTime, kDim, cell, 0, 0);
+  TintSegments(tile, {LoadSkinBitmap(IDB_DIGIT_HOLES), LoadSkinBitmap(DigitLitMaskId(masks)), LoadSkinBitmap(DigitUnlitMaskId(masks))},
+               digit == kBlank ? kDim : kTime, kDim, cell, 0, 0);
   return cell;
 }
 
@@ -34,11 +32,7 @@ TEST(StatusDisplayTest, ShowsTheDigitsOfTheMode) {
   CStatusDisplay display;
   display.SetElementColor(18, kTime);
   display.RedrawAll();
-  struct Row {
-    int clicks;
-    std::uint32_t length, time;
-    std::array<int, 4> digits;
-  };
+  struct Row { int clicks; std::uint32_t length, time; std::array<int, 4> digits; };
   const Row rows[] = {{0, 0, 59, {kBlank, 0, 5, 9}},
                       // From 100 minutes on the first cell shows a lit 0.
                       {0, 0, 6000, {0, 0, 0, 0}},

@@ -25,17 +25,13 @@ TEST(TintMasked, PaintsTheColourOnTheShapeAndCutsTheTileForGood) {
   PixelBuffer tile = Picture({"tttt", "tttt"});
   const PixelBuffer first = Picture({"#...", ".##."});
   const PixelBuffer second = Picture({".#..", "...."});
-  const PixelBuffer third = Picture({"..#.", "...."});
-  const PixelBuffer fourth = Picture({"...#", "...#"});
   PixelBuffer window = Picture({"wwww", "wwww"});
   for (int drawing = 1; drawing <= 2; ++drawing) {
     TintMasked(tile, first, kColour, window, 0, 0);
     EXPECT_EQ(Show(window), (Rows{"cttt", "tcct"})) << "drawing " << drawing;
   }
   EXPECT_EQ(Show(first), (Rows{"#...", ".##."}));
-  for (const PixelBuffer* mask : {&second, &third, &fourth}) {
-    TintMasked(tile, *mask, kColour, window, 0, 0);
-  }
+  for (const PixelBuffer& mask : {second, Picture({"..#.", "...."}), Picture({"...#", "...#"})}) TintMasked(tile, mask, kColour, window, 0, 0);
   EXPECT_EQ(Show(tile), (Rows{"....", "t..."}));
 
   TintMasked(tile, second, kUnlit, window, 0, 0);

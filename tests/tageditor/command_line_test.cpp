@@ -35,8 +35,7 @@ INSTANTIATE_TEST_SUITE_P(
 // Only a command in first place runs before Qt starts; behind Qt's own
 // options it waits until Qt has taken them out.
 TEST(HeadlessCommandTest, IsToldApartBeforeQtStarts) {
-  EXPECT_TRUE(IsHeadlessCommand({"--info", "a.wav"}));
-  EXPECT_FALSE(IsHeadlessCommand({"-platform", "offscreen", "--info", "a.wav"}));
+  EXPECT_TRUE(IsHeadlessCommand({"--info", "a.wav"}) && !IsHeadlessCommand({"-platform", "offscreen", "--info", "a.wav"}));
 }
 
 }  // namespace

@@ -62,8 +62,7 @@ TEST_P(HeadlessFailureTest, SaysWhyAndLeavesTheFilesAlone) {
   alarm(10);  // opening the pipe would wait for a writer: the alarm ends the test program
   EXPECT_EQ(Run(args), GetParam().status);
   alarm(0);
-  EXPECT_NE(m_err.str().find(GetParam().message), std::string::npos) << m_err.str();
-  EXPECT_EQ(files(), before);
+  EXPECT_TRUE(m_err.str().find(GetParam().message) != std::string::npos && files() == before) << m_err.str();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -107,11 +107,9 @@ TEST_F(TagEditorDlgTest, TheFirstDroppedFileIsShownFilesThatCannotBeOpenedChange
   EXPECT_EQ((std::vector<std::string>{Tag(path, "INAM"), Tag(path, "ISRC"), Tag(path, "IART"), Tag(path, "ICMT"), Tag(path, "ISFT")}),
             (std::vector<std::string>{"No\xEBl", std::string(300, 'x'), "Bj\xF6rk", "Caf\xC3\xA9", "Tool"}));
   // Close emptied the window.
-  EXPECT_FALSE(m_dlg.FileOpen());
-  EXPECT_EQ(EditTexts(), QStringList(6, QString()));
-  EXPECT_EQ(Value("IDC_FILENAME") + Value("IDC_RIFFSIZE") + Value("IDC_DATARATE"), QString());
-  EXPECT_EQ(m_boxes.Texts(), QStringList(5, kOpenError));
-  EXPECT_EQ(m_boxes.All().front().caption, QStringLiteral("Kestrune"));
+  EXPECT_EQ(std::tuple(m_dlg.FileOpen(), EditTexts(), Value("IDC_FILENAME") + Value("IDC_RIFFSIZE") + Value("IDC_DATARATE"),
+                       m_boxes.Texts(), m_boxes.All().front().caption),
+            std::tuple(false, QStringList(6, QString()), QString(), QStringList(5, kOpenError), QStringLiteral("Kestrune")));
 }
 
 TEST_F(TagEditorDlgTest, TagMemoryCarriesOneFilesTagsToAnotherAndClearRemovesThem) {
@@ -179,20 +177,18 @@ TEST_F(TagEditorDlgTest, EditedFieldsAskBeforeTheyAreLost) {
   const QString path = Make("a.wav", kTaggedA);
   m_dlg.OpenWaveFile(path);
   QTest::keyClick(&m_dlg, Qt::Key_Return);  // nothing edited: Enter closes without asking
-  EXPECT_FALSE(m_dlg.isVisible());
+  ASSERT_FALSE(m_dlg.isVisible());
   m_dlg.show();
   m_dlg.OpenWaveFile(path);
   Type("IDC_NAME", QStringLiteral("Typed"));
   m_answer = SaveChangesAnswer::Cancel;
   QTest::keyClick(&m_dlg, Qt::Key_Escape);
   Click("IDC_CLOSE");
-  EXPECT_TRUE(m_dlg.isVisible() && Edit("IDC_NAME")->text() == QStringLiteral("Typed"));
-  EXPECT_EQ(Tag(path, "INAM"), "Joga");
+  EXPECT_TRUE(m_dlg.isVisible() && Edit("IDC_NAME")->text() == QStringLiteral("Typed") && Tag(path, "INAM") == "Joga");
   m_answer = SaveChangesAnswer::Save;
   QTest::keyClick(&m_dlg, Qt::Key_Escape);
-  EXPECT_FALSE(m_dlg.isVisible());
-  EXPECT_EQ(Tag(path, "INAM"), "Typed");
-  EXPECT_EQ(m_questions, QStringList(3, QStringLiteral("Save changes to a.wav?")));
+  EXPECT_EQ(std::tuple(m_dlg.isVisible(), Tag(path, "INAM"), m_questions),
+            std::tuple(false, "Typed", QStringList(3, QStringLiteral("Save changes to a.wav?"))));
 }
 
 }  // namespace
