@@ -8,6 +8,8 @@ packages=(
   # build
   g++ cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libgl-dev libegl-dev libfontconfig-dev
+  # sound-only media on GStreamer directly, joined without a gap
+  libgstreamer1.0-dev
   # the tags of FLAC, Ogg, Opus, MP4, WMA and APE files, and the ID3v2 tags of MP3 files
   libtag1-dev
   # playback back end: WAVE, MP3, AVI, MPEG and QuickTime files, and FLAC, Ogg, Opus, AAC, WMA,

@@ -14,6 +14,14 @@ class MciPositionListener {
   // reaches its end, so without this word playing would stand still there.
   // Listeners that only follow the position can ignore it.
   virtual void OnMediumFailed() {}
+  // The medium given to SetNextMedium has begun to sound, joined without a
+  // gap to the end of the one before, which reports no end of its own. From
+  // here the length and the position are the new medium's.
+  virtual void OnNextMediumStarted() {}
+  // The medium given to SetNextMedium cannot be played. The window has
+  // played the one before to its end, shown the message and closed: nothing
+  // is open.
+  virtual void OnNextMediumFailed() {}
 };
 
 // The playback window: it plays one medium at a time and doubles as the video
@@ -32,6 +40,15 @@ class MciWindow {
 
   // Opens a medium in place of the one open; 1 on success, 0 otherwise.
   virtual int Open(const std::string& path) = 0;
+  // Opens a medium known to hold sound only. A window that can join media
+  // plays it so that a next one can follow it without a gap; any other opens
+  // it as every medium.
+  virtual int OpenAudio(const std::string& path) { return Open(path); }
+  // The medium that follows the open one, sample for sample, when the open
+  // one ends while playing; an empty path withdraws it. False when this
+  // window cannot join a medium to the open one: the caller then opens the
+  // next one after the end, as it always has.
+  virtual bool SetNextMedium(const std::string& /*path*/) { return false; }
   virtual void SetTimeFormatMs() = 0;
   // 0 when nothing playable is open.
   virtual int GetLength() const = 0;

@@ -52,10 +52,28 @@ void QtMciWindow::CreatePlayer() {
           [this](QMediaPlayer::Error, const QString& errorText) { OnPlayerError(errorText); });
 }
 
+int QtMciWindow::OpenAudio(const std::string& path) {
+  if (m_bOpening) return 0;
+  Close();
+  if (!m_audio) {
+    m_audio = std::make_unique<GstAudioPlayer>(parentWidget());
+    m_audio->SetPositionListener(m_pListener);
+  }
+  return m_audio->Open(path);
+}
+
+bool QtMciWindow::SetNextMedium(const std::string& path) { return AudioOpen() && m_audio->SetNextMedium(path); }
+
+void QtMciWindow::SetPositionListener(MciPositionListener* listener) {
+  m_pListener = listener;
+  if (m_audio) m_audio->SetPositionListener(listener);
+}
+
 int QtMciWindow::Open(const std::string& path) {
   // A timer that fires while a medium loads must not replace the player the
   // loading waits on.
   if (m_bOpening) return 0;
+  if (m_audio) m_audio->Close();
   // An empty path names no medium: there is nothing to wait for.
   if (path.empty()) return 0;
   Close();
@@ -144,6 +162,7 @@ void QtMciWindow::Close() {
 }
 
 int QtMciWindow::GetPosition() const {
+  if (AudioOpen()) return m_audio->GetPosition();
   if (m_mode == Mode::kClosed) return 0;
   if (m_bAtEnd) return m_nLengthMs;
   // The length itself is kept for the end, so that it is notified once only.
@@ -151,18 +170,21 @@ int QtMciWindow::GetPosition() const {
 }
 
 void QtMciWindow::Play() {
+  if (AudioOpen()) return m_audio->Play();
   if (m_mode == Mode::kClosed || m_bAtEnd) return;
   m_mode = Mode::kPlaying;
   m_player->play();
 }
 
 void QtMciWindow::Pause() {
+  if (AudioOpen()) return m_audio->Pause();
   if (m_mode != Mode::kPlaying) return;
   m_mode = Mode::kPaused;
   m_player->pause();
 }
 
 void QtMciWindow::Resume() {
+  if (AudioOpen()) return m_audio->Resume();
   if (m_mode != Mode::kPaused) return;
   m_mode = Mode::kPlaying;
   m_player->play();
@@ -171,12 +193,14 @@ void QtMciWindow::Resume() {
 // QMediaPlayer::stop() would rewind to the start; stopping here keeps the
 // position, so the next Play goes on from where the medium stopped.
 void QtMciWindow::Stop() {
+  if (AudioOpen()) return m_audio->Stop();
   if (m_mode == Mode::kClosed) return;
   m_mode = Mode::kStopped;
   if (!m_bAtEnd) m_player->pause();
 }
 
 void QtMciWindow::Seek(int positionMs) {
+  if (AudioOpen()) return m_audio->Seek(positionMs);
   if (m_mode == Mode::kClosed) return;
   m_mode = Mode::kStopped;
   const int target = positionMs == kStart ? 0 : std::clamp(positionMs, 0, m_nLengthMs);

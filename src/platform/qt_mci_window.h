@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QVideoWidget>
 
+#include "gst_audio_player.h"
 #include "mci_window.h"
 
 // The playback window on Qt Multimedia: a captioned, resizable top-level
@@ -25,6 +26,10 @@
 // Errors of the medium are shown in a message box by the window itself; when
 // one breaks a medium that was playing, the listener hears of it after the
 // message (OnMediumFailed).
+//
+// Media opened as sound only play through a GstAudioPlayer instead, which
+// joins the next medium to the open one without a gap; the window then only
+// passes the transport on to it.
 class QtMciWindow : public QVideoWidget, public MciWindow {
   Q_OBJECT
 
@@ -38,8 +43,10 @@ class QtMciWindow : public QVideoWidget, public MciWindow {
   ~QtMciWindow() override;
 
   int Open(const std::string& path) override;
+  int OpenAudio(const std::string& path) override;
+  bool SetNextMedium(const std::string& path) override;
   void SetTimeFormatMs() override {}  // positions are always milliseconds
-  int GetLength() const override { return m_nLengthMs; }
+  int GetLength() const override { return AudioOpen() ? m_audio->GetLength() : m_nLengthMs; }
   int GetPosition() const override;
   void Play() override;
   void Pause() override;
@@ -49,9 +56,10 @@ class QtMciWindow : public QVideoWidget, public MciWindow {
   void SetVisible(bool visible) override;
   void Move(int x, int y, int width, int height) override;
   WindowPos GetWindowPos() const override { return WindowPos{x(), y()}; }
-  void SetPositionListener(MciPositionListener* listener) override { m_pListener = listener; }
+  void SetPositionListener(MciPositionListener* listener) override;
 
  private:
+  bool AudioOpen() const { return m_audio && m_audio->IsOpen(); }
   enum class Mode { kClosed, kStopped, kPlaying, kPaused };
 
   void CreatePlayer();
@@ -69,6 +77,8 @@ class QtMciWindow : public QVideoWidget, public MciWindow {
   // Made anew for every medium: after a failed open the back end's player
   // can fail every later one.
   std::unique_ptr<QAudioOutput> m_audioOutput;
+  // Made by the first medium opened as sound only.
+  std::unique_ptr<GstAudioPlayer> m_audio;
   std::unique_ptr<QMediaPlayer> m_player;
   QTimer m_notifyTimer;
   MciPositionListener* m_pListener = nullptr;

@@ -1,6 +1,7 @@
 #include "simulated_mci_window.h"
 
 #include <algorithm>
+#include <utility>
 
 void SimulatedMciWindow::AddMedium(const std::string& path, int lengthMs, bool isVideo) {
   m_media[path] = Medium{lengthMs, isVideo};
@@ -28,8 +29,37 @@ void SimulatedMciWindow::FailMedium() {
 
 void SimulatedMciWindow::PlayFor(int ms) {
   if (m_mode != Mode::kPlaying) return;
-  m_nPosition = std::min(m_nPosition + ms, m_nLengthMs);
-  if (m_nPosition == m_nLengthMs) m_mode = Mode::kStopped;
+  const int reached = m_nPosition + ms;
+  m_nPosition = std::min(reached, m_nLengthMs);
+  if (m_nPosition < m_nLengthMs) return;
+  if (m_bJoins && !m_strNext.empty()) {
+    Join(reached - m_nLengthMs);
+  } else {
+    m_mode = Mode::kStopped;
+  }
+}
+
+void SimulatedMciWindow::Join(int intoNextMs) {
+  const std::string path = std::exchange(m_strNext, std::string());
+  Record("join " + path);
+  const auto found = m_media.find(path);
+  m_nLastNotified = -1;
+  if (found == m_media.end() || found->second.lengthMs <= 0) {
+    m_mode = Mode::kClosed;
+    m_nLengthMs = 0;
+    m_nPosition = 0;
+    if (m_pListener) m_pListener->OnNextMediumFailed();
+    return;
+  }
+  m_nLengthMs = found->second.lengthMs;
+  m_nPosition = std::min(intoNextMs, m_nLengthMs);
+  if (m_pListener) m_pListener->OnNextMediumStarted();
+}
+
+bool SimulatedMciWindow::SetNextMedium(const std::string& path) {
+  if (!m_bJoins || m_mode == Mode::kClosed) return false;
+  m_strNext = path;
+  return true;
 }
 
 void SimulatedMciWindow::Tick() {
@@ -42,6 +72,7 @@ void SimulatedMciWindow::Tick() {
 
 int SimulatedMciWindow::Open(const std::string& path) {
   Record("open " + path);
+  m_strNext.clear();
   m_nPosition = 0;
   m_nLastNotified = -1;
   const auto found = m_media.find(path);

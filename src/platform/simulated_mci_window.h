@@ -20,6 +20,11 @@
 // the length; Play at the end stays at the end. An unknown path fails to
 // open and leaves nothing open (length 0); unlike the real window it shows
 // no message box.
+//
+// With joins enabled it also joins media as the real window joins sound: a
+// next medium set with SetNextMedium follows the end of the open one while
+// playing, with no end notified ("join /b.wav"); one it does not know fails
+// there and leaves nothing open.
 class SimulatedMciWindow : public MciWindow {
  public:
   static constexpr int kNotifyPeriodMs = 500;
@@ -30,6 +35,8 @@ class SimulatedMciWindow : public MciWindow {
   // The open medium breaks, as a damaged stream does in the real window: it
   // stops where it is, and the listener hears of it when it was playing.
   void FailMedium();
+  void EnableJoins() { m_bJoins = true; }
+  const std::string& NextMedium() const { return m_strNext; }
 
   const std::vector<std::string>& Calls() const { return m_calls; }
   void ClearCalls() { m_calls.clear(); }
@@ -39,6 +46,7 @@ class SimulatedMciWindow : public MciWindow {
   bool IsVideoOpen() const { return m_bVideo; }
 
   int Open(const std::string& path) override;
+  bool SetNextMedium(const std::string& path) override;
   void SetTimeFormatMs() override;
   int GetLength() const override { return m_nLengthMs; }
   int GetPosition() const override { return m_nPosition; }
@@ -62,6 +70,7 @@ class SimulatedMciWindow : public MciWindow {
   void Record(std::string call) { m_calls.push_back(std::move(call)); }
   void PlayFor(int ms);
   void Tick();
+  void Join(int intoNextMs);
 
   std::map<std::string, Medium> m_media;
   std::vector<std::string> m_calls;
@@ -72,6 +81,8 @@ class SimulatedMciWindow : public MciWindow {
   int m_nLastNotified = -1;
   int m_nSinceTick = 0;
   bool m_bVideo = false;
+  bool m_bJoins = false;
+  std::string m_strNext;
   bool m_bVisible = false;
   WindowPos m_windowPos;
 };

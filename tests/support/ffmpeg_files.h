@@ -11,6 +11,11 @@ using TagTexts = std::map<std::string, std::string>;  // ffmpeg's names: title, 
 
 bool HaveFfmpeg();
 
+// text in single quotes for the shell, so it reaches a program as written.
+std::string ShellQuoted(const std::string& text);
+// All that the shell command writes to its standard output.
+std::string CommandOutput(const std::string& command);
+
 // A 0.2 s tone written to path by ffmpeg with these tags and extra output
 // options (such as "-id3v2_version 3"); the format follows path's extension.
 // false when ffmpeg fails.
