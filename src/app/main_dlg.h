@@ -110,7 +110,7 @@ class CMainDlg : public QWidget,
   // Sequential play stops after the album's last track instead of going
   // round. Only the desktop's media controls set it ("no repeat" there); a
   // click of Continuous or Loop clears it, and it is not kept between runs.
-  void SetStopAtAlbumEnd(bool on) { m_bStopAtAlbumEnd = on; }
+  void SetStopAtAlbumEnd(bool on);
   bool StopsAtAlbumEnd() const { return m_bStopAtAlbumEnd; }
   // Whether Skip to end or Rewind would do anything now, by their own rules.
   bool CanSkipToEnd() const;
@@ -210,6 +210,9 @@ class CMainDlg : public QWidget,
   // Exit has begun: nothing more may be handed to this jukebox; what it
   // holds is about to be saved.
   void leaving();
+  // The next track has begun to sound, joined to the one before without a
+  // gap: the opened track and its displays have changed with no open.
+  void trackJoined();
 
  protected:
   // The settings: play modes, window places, colours and tag choices, read
@@ -251,6 +254,26 @@ class CMainDlg : public QWidget,
   bool OpenSelectedTrack();
   void PlayOnPastUnplayable();
   void OnMediumFailed() override;
+  // Joined play: the track that follows the open one is handed to the
+  // playback window ahead of its end, and becomes the current track when it
+  // begins to sound.
+  void ShowOpenedTrack(const MediaEntry& track, int serial);
+  void PrepareNextTrack();
+  void KeepPreparedTrackCurrent();
+  void OnNextMediumStarted() override;
+  void OnNextMediumFailed() override;
+  struct PreparedTrack {
+    // What it was chosen from: the current track, the album's size, the modes.
+    int after = -1;
+    int count = 0;
+    PlayModes modes;
+    int index = -1;  // -1: none handed over
+    MediaEntry track;
+  };
+  // Whether the open track went to the playback window as sound that a next
+  // one can join.
+  bool m_bJoinable = false;
+  PreparedTrack m_prepared;
   // An open waits for its medium and for its message box; another open can
   // come in meanwhile (the desktop's media controls): it is counted, and it
   // is known to be nested.

@@ -107,6 +107,12 @@ void CMainDlg::ToggleMode(int id) {
   if (id == IDC_CONTINUOUS || id == IDC_LOOP) {
     m_bStopAtAlbumEnd = false;
   }
+  KeepPreparedTrackCurrent();
+}
+
+void CMainDlg::SetStopAtAlbumEnd(bool on) {
+  m_bStopAtAlbumEnd = on;
+  KeepPreparedTrackCurrent();
 }
 
 // Asked without drawing: a draw only picks among tracks that are there.
@@ -190,21 +196,96 @@ bool CMainDlg::OpenSelectedTrack() {
   const int current = m_tracklistDlg.GetCurrentIndex();
   bool opened = true;
   if (current >= 0 && current < m_tracklistDlg.GetTrackCount()) {
-    ShowTrackLamps(track);
     // Recorded before the open: one nested in it (while it waits) is the
     // later one, and its track the one left open.
-    m_openedTrack = track;
-    m_nOpenedTrackSerial = serial;
-    // The whole path is opened, however long it is.
-    opened = m_hMciWnd->Open(track.m_strFile) != 0;
+    ShowOpenedTrack(track, serial);
+    m_prepared = PreparedTrack{};
+    // The whole path is opened, however long it is. Sound goes where the
+    // next track can be joined to it.
+    m_bJoinable = track.m_nKind == kKindAudio;
+    opened = (m_bJoinable ? m_hMciWnd->OpenAudio(track.m_strFile) : m_hMciWnd->Open(track.m_strFile)) != 0;
     m_hMciWnd->SetTimeFormatMs();
     SetSliderScale(m_hMciWnd->GetLength());
+    if (opened && serial == m_nTrackOpens) {
+      PrepareNextTrack();
+    }
   }
   m_trackDisplay->Redraw();
   m_statusDisplay->SetLength(static_cast<std::uint32_t>(std::max(m_hMciWnd->GetLength(), 0) / 1000));
   m_hMciWnd->SetVisible(track.m_nKind == kKindVideo);
   ResumeState();
   return opened || serial != m_nTrackOpens;
+}
+
+// The track that play goes on to, chosen now as the end of the open one would
+// choose it (Random draws it now), goes to the playback window to be joined
+// to the open one. Only sound joins sound; any other track is opened after
+// the end, as ever.
+void CMainDlg::PrepareNextTrack() {
+  const int count = m_tracklistDlg.GetTrackCount();
+  const int current = m_tracklistDlg.GetCurrentIndex();
+  m_prepared = PreparedTrack{current, count, CurrentModes(), -1, MediaEntry{}};
+  // Asked first, so that a window that joins nothing draws nothing either.
+  m_bJoinable = m_bJoinable && m_hMciWnd->SetNextMedium(std::string());
+  if (!m_bJoinable) {
+    return;
+  }
+  const std::optional<int> next = NextTrackIndex(count, current, m_prepared.modes, m_drawRandom);
+  if (next && m_tracklistDlg.GetTrack(*next).m_nKind == kKindAudio) {
+    m_prepared.index = *next;
+    m_prepared.track = m_tracklistDlg.GetTrack(*next);
+    m_hMciWnd->SetNextMedium(m_prepared.track.m_strFile);
+  }
+}
+
+// The choice made ahead holds while the album, the current track and the
+// modes it was made from do; any change chooses again.
+void CMainDlg::KeepPreparedTrackCurrent() {
+  if (!m_bJoinable || m_bOpeningTrack) {
+    return;
+  }
+  const PreparedTrack& p = m_prepared;
+  const bool same = p.after == m_tracklistDlg.GetCurrentIndex() && p.count == m_tracklistDlg.GetTrackCount() &&
+                    p.modes == CurrentModes() &&
+                    (p.index < 0 || m_tracklistDlg.GetTrack(p.index).m_strFile == p.track.m_strFile);
+  if (!same) {
+    PrepareNextTrack();
+  }
+}
+
+void CMainDlg::ShowOpenedTrack(const MediaEntry& track, int serial) {
+  ShowTrackLamps(track);
+  m_openedTrack = track;
+  m_nOpenedTrackSerial = serial;
+}
+
+// The prepared track sounds now: it becomes the current track, and the
+// displays, the slider and the media controls follow it at once.
+void CMainDlg::OnNextMediumStarted() {
+  const PreparedTrack joined = m_prepared;
+  if (joined.index >= 0 && joined.index < m_tracklistDlg.GetTrackCount() &&
+      m_tracklistDlg.GetTrack(joined.index).m_strFile == joined.track.m_strFile) {
+    m_tracklistDlg.SetCurrentIndex(joined.index);
+  }
+  ShowOpenedTrack(joined.track, ++m_nTrackOpens);
+  SetSliderScale(m_hMciWnd->GetLength());
+  m_trackDisplay->Redraw();
+  m_statusDisplay->SetLength(static_cast<std::uint32_t>(std::max(m_hMciWnd->GetLength(), 0) / 1000));
+  PrepareNextTrack();
+  OnNotifyPos(m_hMciWnd->GetPosition());
+  emit trackJoined();
+}
+
+// The prepared track cannot be played: the playback window has played the
+// one before to its end and shown the message. Play goes on past it, as
+// after any track that cannot be played.
+void CMainDlg::OnNextMediumFailed() {
+  const PreparedTrack failed = m_prepared;
+  m_prepared = PreparedTrack{};
+  if (failed.index >= 0 && failed.index < m_tracklistDlg.GetTrackCount()) {
+    m_tracklistDlg.SetCurrentIndex(failed.index);
+  }
+  OnMediumFailed();
 }
 
 // The current track cannot be played: the tracks that follow it in play order
@@ -267,6 +348,7 @@ void CMainDlg::OnNotifyPos(int positionMs) {
   }
   m_nShownPosition = s;
   m_nShownThumbX = t;
+  KeepPreparedTrackCurrent();
   // The playback window reports the end of a medium as its length, exactly.
   if (positionMs == m_nLengthMs && SelectNextTrack()) {
     OpenCurrentTrack();

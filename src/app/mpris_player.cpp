@@ -60,6 +60,9 @@ CMprisPlayer::CMprisPlayer(CMainDlg& mainDlg, QObject* parent) : QObject(parent)
   m_holdTimer.setSingleShot(true);
   m_holdTimer.setInterval(kHoldRetryMs);
   connect(&m_holdTimer, &QTimer::timeout, this, &CMprisPlayer::RunQueued);
+  // A joined track changes the metadata with no command: the desktop hears
+  // of it at once rather than at the next look.
+  connect(&mainDlg, &CMainDlg::trackJoined, this, &CMprisPlayer::Poll);
 }
 
 void CMprisPlayer::Later(std::function<void()> action) {

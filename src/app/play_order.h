@@ -12,6 +12,8 @@ struct PlayModes {
   bool loop = false;
   bool random = false;
   bool stopAtAlbumEnd = false;
+
+  bool operator==(const PlayModes&) const = default;
 };
 
 // The values a random draw gives: 0 to 32767.

@@ -33,6 +33,8 @@ class CStatusDisplay : public QWidget, public SkinControl {
   void RedrawAll();
 
   int GetMode() const { return m_nMode; }
+  std::uint32_t GetTime() const { return m_nTime; }
+  std::uint32_t GetLength() const { return m_nLength; }
   void SetTipText(const QString& text);
 
  protected:

@@ -12,7 +12,8 @@ e2e_require Xvfb xdotool import convert sox
 work=$(mktemp -d)
 trap '[[ -n ${KEEP_E2E:-} ]] || rm -rf "$work"' EXIT
 # A comment line and CR LF line ends: the album is rewritten without them.
-e2e_make_album "$work" "$kestrune" 1.5
+# Long enough for the time display to show a second before the next joins.
+e2e_make_album "$work" "$kestrune" 2.5
 
 cat >"$work/session.sh" <<'SESSION'
 set -euo pipefail
