@@ -4,7 +4,9 @@
 //   peak resident memory idle with an empty album, against a minimal Qt
 //   program holding one QMediaPlayer (target <= 1.5);
 //   CPU time playing a WAVE file to its end, against GStreamer's own player
-//   (gst-launch-1.0 playbin) playing the same file (target <= 1.5).
+//   (gst-launch-1.0 playbin) playing the same file (target <= 1.5), both
+//   into the same recording in place of a sound card (VELMORA_AUDIO_SINK
+//   for the jukebox, the same elements as playbin's audio-sink).
 //   app_process_bench [SECONDS_OF_AUDIO]   (default 60; 0 skips the CPU part)
 // Each CPU figure is the median of three plays.
 #include <sys/resource.h>
@@ -34,9 +36,10 @@ QProcessEnvironment Offscreen() {
 
 // Runs a program in folder and returns its standard output (empty on failure).
 QString RunChild(const QString& program, const QStringList& arguments, const BenchFolder& folder,
-                 double* millisecondsToFirstLine = nullptr) {
+                 double* millisecondsToFirstLine = nullptr, const QString& audioSink = QString()) {
   QProcess child;
   QProcessEnvironment environment = Offscreen();
+  if (!audioSink.isEmpty()) environment.insert(QStringLiteral("VELMORA_AUDIO_SINK"), audioSink);
   // Settings of the folder's own, never the user's.
   environment.insert(QStringLiteral("XDG_CONFIG_HOME"), QString::fromStdString(folder.Path()));
   child.setProcessEnvironment(environment);
@@ -67,9 +70,10 @@ double ChildrenCpuSeconds() {
 }
 
 // CPU seconds a child spent from its start to its end.
-double CpuOfChild(const QString& program, const QStringList& arguments, const BenchFolder& folder) {
+double CpuOfChild(const QString& program, const QStringList& arguments, const BenchFolder& folder,
+                  const QString& audioSink = QString()) {
   const double before = ChildrenCpuSeconds();
-  RunChild(program, arguments, folder);
+  RunChild(program, arguments, folder, nullptr, audioSink);
   return ChildrenCpuSeconds() - before;
 }
 
@@ -121,12 +125,18 @@ int main(int argc, char** argv) {
       std::printf("CPU part skipped: gst-launch-1.0 is not installed\n");
       return 0;
     }
-    const QStringList playbin{QStringLiteral("-q"), QStringLiteral("playbin"),
-                              QStringLiteral("uri=file://") + QString::fromStdString(playing.File("song.wav"))};
+    // The recording keeps the pace of a sound card through a clocked sink
+    // beside the file, as the jukebox's own recording does.
+    const QString recording = QStringLiteral("wavenc ! filesink location=") +
+                              QString::fromStdString(playing.File("heard.wav"));
+    const QStringList playbin{
+        QStringLiteral("-q"), QStringLiteral("playbin"),
+        QStringLiteral("uri=file://") + QString::fromStdString(playing.File("song.wav")),
+        QStringLiteral("audio-sink=tee name=t t. ! queue ! fakesink sync=true t. ! queue ! ") + recording};
     std::vector<double> velmoraCpu;
     std::vector<double> floorCpu;
     for (int run = 0; run < kCpuRuns; ++run) {
-      velmoraCpu.push_back(CpuOfChild(velmora, {QStringLiteral("play")}, playing));
+      velmoraCpu.push_back(CpuOfChild(velmora, {QStringLiteral("play")}, playing, recording));
       floorCpu.push_back(CpuOfChild(player, playbin, playing));
     }
     Report("CPU time playing the file to its end (median)", Median(velmoraCpu), Median(floorCpu), "s ");
