@@ -139,7 +139,8 @@ TEST_F(DiskPlaceTest, AFolderThatTakesNoNewFileKeepsTheJournalInTheStateFolder) 
 // A file left half saved is put back by the tag editor's read-only open (as
 // --info opens), without a word; the jukebox's reads leave it alone. While
 // the folder takes no change the journal stays and the open is refused,
-// though the old bytes are back already.
+// though the old bytes are back already. A journal that cannot be read keeps
+// the file shut.
 TEST_F(DiskPlaceTest, OpeningPutsBackAHalfSavedFile) {
   Bytes half = original;
   PutLe32(half, 4, 12345);
@@ -163,11 +164,7 @@ TEST_F(DiskPlaceTest, OpeningPutsBackAHalfSavedFile) {
   EXPECT_EQ(Told(wave.Open(path), wave), std::tuple(1, std::string()));
   wave.Close();
   EXPECT_EQ(std::tuple(ReadFileBytes(path), std::filesystem::exists(journal)), std::tuple(original, false));
-}
-
-TEST_F(DiskPlaceTest, AJournalThatCannotBeReadKeepsTheFileShut) {
   std::filesystem::create_directory(journal);
-  CWaveInfoFile wave;
   wave.SetAccessMode(ReadWrite);
   EXPECT_EQ(Told(wave.Open(path), wave), std::tuple(0, std::string("A save of a.wav was interrupted and its safety copy "
                                                                      ".a.wav-journal cannot be read: make it readable and open a.wav again.")));
@@ -197,16 +194,12 @@ TEST_F(DiskPlaceTest, OpensAndSavesWaitForTheLockAndGiveUpInTime) {
 TEST_F(DiskPlaceTest, AFileSystemWithoutLocksIsSavedWithoutOne) {
   EXPECT_TRUE(InChild([&] {
     CWaveInfoFile wave;
-    wave.SetAccessMode(ReadWrite);
-    if (!FailCalls({SYS_flock}) || wave.Open(path) != 1) return false;
-    wave.Parse();
-    wave.SetTag(fourcc::kINAM, "Without a lock");
+    if (!FailCalls({SYS_flock})) return false;
+    OpenWithEdit(wave, path, "Without a lock");
     return wave.WriteInfo() == 1;
   }));
   CWaveInfoFile wave;
-  ASSERT_EQ(wave.Open(path), 1);
-  wave.Parse();
-  EXPECT_EQ(TagOf(wave, "INAM"), "Without a lock");
+  EXPECT_EQ((std::tuple{wave.Open(path), wave.Parse(), TagOf(wave, "INAM")}), std::tuple(1, 1, "Without a lock"));
 }
 
 }  // namespace
