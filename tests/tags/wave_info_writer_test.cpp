@@ -31,10 +31,8 @@ RiffBuilder Base() { return std::move(RiffBuilder().Chunk("fmt ", PcmFormat(2, 4
 TEST(WaveInfoWriter, WritesTheListAfterTheDataAndGrowsTheRiffSize) {
   for (const auto& [audio, text, sizeField] : std::vector<std::tuple<std::size_t, std::string, std::uint32_t>>{
            {100, "Hello", 5}, {100, "Four", 5}, {7, "A", 1}, {100, "Ab", 3}}) {
-    Bytes list = ToBytes("INFO");
-    const Bytes sub = InfoSubChunk("INAM", text, sizeField);  // the text, its NUL, a pad byte to an even length
-    list.insert(list.end(), sub.begin(), sub.end());
-    const Bytes expected = Base().Chunk("data", SampleBytes(audio)).Chunk("LIST", list).Build();
+    const Bytes expected =  // its sub-chunk: the text, its NUL, a pad byte to an even length
+        Base().Chunk("data", SampleBytes(audio)).Chunk("LIST", "INFO" + ToText(InfoSubChunk("INAM", text, sizeField))).Build();
     EXPECT_EQ(Saved(CanonicalWave(SampleBytes(audio)), {{"INAM", text}}), expected) << text;
   }
 }
@@ -70,12 +68,7 @@ TEST(WaveInfoWriter, ListsBeforeTheDataAreRetiredWithEverySubChunkCarried) {
   const std::string latin1 = "Caf\xe9\xff\x80", typed(400, 'L'), foreign(70 * 1024, 'f');
   std::string longText(100 * 1024 + 2, 'c');
   for (std::size_t i = 0; i < longText.size(); i += 7) longText[i] = static_cast<char>('a' + i % 26);
-  const auto join = [](std::initializer_list<Bytes> parts) {
-    Bytes all;
-    for (const Bytes& part : parts) all.insert(all.end(), part.begin(), part.end());
-    return all;
-  };
-  const Bytes empty = ToBytes(std::string_view("IZRO\0\0\0\0", 8));
+  const std::string empty("IZRO\0\0\0\0", 8);
   const Bytes original =
       RiffBuilder()
           .Chunk("fmt ", PcmFormat(2, 44100, 16))
@@ -83,16 +76,15 @@ TEST(WaveInfoWriter, ListsBeforeTheDataAreRetiredWithEverySubChunkCarried) {
           .Chunk("LIST", InfoList({{"INAM", "Before"}, {"IXYZ", "ab"}, {"IDIT", "1999"}, {"ITRK", "22"}}))
           .Chunk("data", SampleBytes(20))
           .Chunk("LIST", "adtlnote")
-          .Chunk("LIST", join({InfoList({{"INAM", "Late"}, {"ICMT", longText}, {"ICOP", latin1}, {"IBIG", foreign}}), empty}))
+          .Chunk("LIST", ToText(InfoList({{"INAM", "Late"}, {"ICMT", longText}, {"ICOP", latin1}, {"IBIG", foreign}})) + empty)
           .Build();
   const Bytes saved = Saved(original, {{"IART", typed}});
   EXPECT_EQ(BrokenSavePromise(original, saved, true), "");
   const RiffCheck check = CheckRiff(saved);
   ASSERT_TRUE(check.Chunks.size() == 6u && check.Chunks[1].Id + check.Chunks[2].Id == "JUNKJUNK");
-  EXPECT_EQ(ChunkPayload(saved, check.Chunks[5].Offset),
-            join({InfoList({{"IART", typed}, {"ICMT", longText}, {"ICOP", latin1}, {"INAM", "Late"}, {"IDIT", "1999"},
-                            {"IBIG", foreign}}),
-                  empty, InfoSubChunk("IXYZ", "ab"), InfoSubChunk("ITRK", "22")}));
+  EXPECT_EQ(ToText(ChunkPayload(saved, check.Chunks[5].Offset)),
+            ToText(InfoList({{"IART", typed}, {"ICMT", longText}, {"ICOP", latin1}, {"INAM", "Late"}, {"IDIT", "1999"}, {"IBIG", foreign}})) +
+                empty + ToText(InfoSubChunk("IXYZ", "ab")) + ToText(InfoSubChunk("ITRK", "22")));
 }
 
 // The reason is what the message tells of the file.
@@ -159,15 +151,13 @@ TEST(WaveInfoWriter, NoSaveReachesOrChangesAFileOf4GiB) {
     std::filesystem::resize_file(path, length);
     CWaveInfoFile wave;
     wave.SetAccessMode(ReadWrite);
-    ASSERT_EQ(wave.Open(path), 1);
-    wave.Parse();
+    ASSERT_EQ((std::tuple{wave.Open(path), wave.Parse()}), std::tuple(1, 1));
     wave.SetTag(fourcc::kINAM, "New");
-    EXPECT_EQ(wave.WriteInfo(), reason.empty() ? 1 : 0);
-    EXPECT_EQ(wave.LastError(), reason.empty() ? "" : "The tags were not saved: " + reason + ". The file was not changed.");
-    wave.Open(path);
-    wave.Parse();
-    EXPECT_EQ(TagOf(wave, "INAM"), reason.empty() ? "New" : "<absent>");
-    EXPECT_EQ(std::filesystem::file_size(path), reason.empty() ? k4GiB - 2 : length);
+    const bool saves = reason.empty();
+    EXPECT_EQ((std::tuple{wave.WriteInfo(), wave.LastError()}),
+              std::tuple(saves ? 1 : 0, saves ? "" : "The tags were not saved: " + reason + ". The file was not changed."));
+    EXPECT_EQ((std::tuple{wave.Open(path), wave.Parse(), TagOf(wave, "INAM"), std::filesystem::file_size(path)}),
+              std::tuple(1, 1, saves ? "New" : "<absent>", saves ? k4GiB - 2 : length)) << length;
   }
 }
 
