@@ -40,14 +40,13 @@ TEST(FileStore, WriteProtectedFileFailsToOpenForWriting) {
   TempDir dir;
   const std::string path = dir.Write("locked.wav", CanonicalWave(SampleBytes(10)));
   ASSERT_EQ(chmod(path.c_str(), 0444) | chmod(dir.Path().c_str(), 0755) | mkdir(dir.File("folder.wav").c_str(), 0755), 0);
-  const bool refusedForWriting = RunUnprivileged([&] {
+  EXPECT_TRUE(RunUnprivileged([&] {
     CWaveInfoFile wave;
     wave.SetAccessMode(ReadWrite);
     const bool refused = wave.Open(path) == 0 && wave.Open(dir.File("folder.wav")) == 0;
     wave.SetAccessMode(ReadOnly);
     return refused && wave.Open(path) == 1;
-  });
-  EXPECT_TRUE(refusedForWriting);
+  }));
 }
 
 }  // namespace

@@ -23,9 +23,7 @@ std::ostream& operator<<(std::ostream& out, const Format& format) { return out <
 
 class FileTagsTest : public testing::TestWithParam<Format> {
  protected:
-  void SetUp() override {
-    if (!HaveFfmpeg()) GTEST_SKIP() << "no ffmpeg";
-  }
+  void SetUp() override { if (!HaveFfmpeg()) GTEST_SKIP() << "no ffmpeg"; }
   TempDir dir;
 };
 
@@ -48,11 +46,8 @@ TEST_P(FileTagsTest, ReadsTheTextsAnIndependentReaderReads) {
   const std::pair<std::uint32_t, const char*> fields[] = {{fourcc::kINAM, "title"}, {fourcc::kIART, "artist"},
                                                          {fourcc::kIGNR, "genre"}, {fourcc::kICRD, "date"},
                                                          {fourcc::kICMT, "comment"}};
-  std::string text;
-  const auto tag = [&](std::uint32_t id) {
-    const int got = tags.GetTag(id, text);
-    return std::tuple(got, text);
-  };
+  std::string text;  // one text for every call: an absent tag must empty it
+  const auto tag = [&](std::uint32_t id) { const int got = tags.GetTag(id, text); return std::tuple(got, text); };
   for (const auto& [id, name] : fields) EXPECT_EQ(tag(id), std::tuple(1, probed.at(name))) << name;
   EXPECT_EQ(std::tuple(tags.Album(), tag(fourcc::kISRC)), std::tuple(probed.at("album"), std::tuple(0, std::string())));
 

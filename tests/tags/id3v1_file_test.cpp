@@ -8,11 +8,7 @@
 
 namespace {
 
-std::string Tag(const CId3v1File& file, std::uint32_t id) {
-  std::string out;
-  file.GetTag(id, out);
-  return out;
-}
+std::string Tag(const CId3v1File& file, std::uint32_t id) { std::string out; file.GetTag(id, out); return out; }
 
 CId3v1File& Read(CId3v1File& file, const Bytes& bytes) {
   EXPECT_EQ(file.OpenStore(std::make_unique<MemoryStore>(std::make_shared<Bytes>(bytes)), "song.mp3"), 1);
@@ -42,10 +38,8 @@ TEST(Id3v1File, NoTagWithoutExactTagMagicOrWithShortFiles) {
   CId3v1File file;
   Read(file, Mp3WithId3v1({.Title = "x", .Magic = "tag"}));
   EXPECT_EQ((std::tuple{file.ReadTag(), Tag(file, fourcc::kIGNR), file.GenreIndex()}), std::tuple(0, "", -1));
-  Read(file, Bytes(127, 'T'));
-  EXPECT_EQ(file.ReadTag(), 0);
-  Read(file, Id3v1Block({.Title = "Only"}));
-  EXPECT_EQ(Tag(file, fourcc::kINAM), "Only");
+  EXPECT_EQ(Read(file, Bytes(127, 'T')).ReadTag(), 0);
+  EXPECT_EQ(Tag(Read(file, Id3v1Block({.Title = "Only"})), fourcc::kINAM), "Only");
 }
 
 // Byte 79 is the last named genre; every byte past it reads as index 80, "Unknown".
