@@ -8,9 +8,7 @@ using Mode = CommandLine::Mode;
 
 // The file, or a piece of the error message, is expected in fileOrError.
 struct Case { std::vector<std::string> args; Mode mode; std::string fileOrError; };
-void PrintTo(const Case& c, std::ostream* os) {
-  for (const std::string& arg : c.args) *os << arg << ' ';
-}
+void PrintTo(const Case& c, std::ostream* os) { *os << ::testing::PrintToString(c.args); }
 
 class CommandLineTest : public ::testing::TestWithParam<Case> {};
 

@@ -5,8 +5,7 @@
 #include "wave_info_file.h"
 
 std::string ReadTag(const std::string& path, const std::string& id) {
-  std::uint32_t code = 0;
-  for (int i = 3; i >= 0; --i) code = code << 8 | static_cast<unsigned char>(id.at(i));
+  const std::uint32_t code = Le32(ToBytes(id), 0);
   CWaveInfoFile wave;
   std::string text;
   const bool present = wave.Open(path) && wave.Parse() && wave.GetTag(code, text) == 1;
@@ -16,8 +15,7 @@ std::string ReadTag(const std::string& path, const std::string& id) {
 
 Bytes TrailedWave() {
   Bytes wave = CanonicalWave(SampleBytes(400), {{"INAM", "Kept"}});
-  Bytes id3 = ToBytes("TAG");
-  id3.resize(128, ' ');
+  const Bytes id3 = ToBytes("TAG" + std::string(125, ' '));
   wave.insert(wave.end(), id3.begin(), id3.end());
   return wave;
 }

@@ -41,12 +41,7 @@ TEST_F(HeadlessTest, SetThenInfoRoundTripKeepsTheOtherTags) {
 
 // "@name" in args is a file in the test folder.
 struct Failure { std::vector<std::string> args; int status; std::string message; };
-void PrintTo(const Failure& failure, std::ostream* os) {
-  for (const std::string& arg : failure.args) {
-    for (unsigned char c : arg) *os << (c >= 0x20 && c < 0x7F ? static_cast<char>(c) : '?');
-    *os << ' ';
-  }
-}
+void PrintTo(const Failure& failure, std::ostream* os) { *os << ::testing::PrintToString(failure.args); }
 
 class HeadlessFailureTest : public HeadlessTest, public ::testing::WithParamInterface<Failure> {};
 

@@ -35,10 +35,7 @@ const Bytes kTaggedA = CanonicalWave(
 class TagEditorDlgTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_previousAnswerer = SetSaveChangesAnswerer([this](const QString& text) {
-      m_questions.append(text);
-      return m_answer;
-    });
+    m_previousAnswerer = SetSaveChangesAnswerer([this](const QString& text) { m_questions.append(text); return m_answer; });
     m_dlg.show();
   }
   void TearDown() override { SetSaveChangesAnswerer(std::move(m_previousAnswerer)); }
@@ -57,9 +54,7 @@ class TagEditorDlgTest : public ::testing::Test {
   }
   QStringList EditTexts() {
     QStringList texts;
-    for (const char* name : {"IDC_ARTIST", "IDC_NAME", "IDC_GENRE", "IDC_CREATED", "IDC_SOURCE", "IDC_COMMENT"}) {
-      texts.append(Edit(name)->text());
-    }
+    for (const char* name : {"IDC_ARTIST", "IDC_NAME", "IDC_GENRE", "IDC_CREATED", "IDC_SOURCE", "IDC_COMMENT"}) texts.append(Edit(name)->text());
     return texts;
   }
   static std::string Tag(const QString& path, const std::string& id) { return ReadTag(path.toStdString(), id); }
@@ -97,9 +92,8 @@ TEST_F(TagEditorDlgTest, TheFirstDroppedFileIsShownFilesThatCannotBeOpenedChange
   m_dir.Write("text.wav", std::string("dataLIST plain text, not a RIFF file"));
   ASSERT_EQ(mkfifo(m_dir.File("pipe.wav").c_str(), 0600), 0);
   alarm(10);  // opening the pipe would wait for a writer: the alarm ends the test program
-  for (const char* name : {"notes.txt", "folder.wav", "missing.wav", "text.wav", "pipe.wav"}) {
+  for (const char* name : {"notes.txt", "folder.wav", "missing.wav", "text.wav", "pipe.wav"})
     EXPECT_EQ(m_dlg.OpenWaveFile(QString::fromStdString(m_dir.File(name))), 0) << name;
-  }
   alarm(0);
   EXPECT_EQ(QStringList({Value("IDC_FILENAME"), Edit("IDC_NAME")->text()}), QStringList({"a.wav", "Noël"}));
   Click("IDC_CLOSE");
@@ -135,10 +129,8 @@ TEST_F(TagEditorDlgTest, TagMemoryCarriesOneFilesTagsToAnotherAndClearRemovesThe
 // A save the file refuses is named; when it answered "Save changes", the
 // window stays with the typed tags, on closing as on opening another file.
 TEST_F(TagEditorDlgTest, ReaderAndWriterMessagesAreShownAndARefusedSaveKeepsTheTypedTags) {
-  m_dlg.OpenWaveFile(Make("z.wav", RiffBuilder()
-                                       .Chunk("fmt ", PcmFormat(2, 44100, 16))
-                                       .Chunk("data", SampleBytes(40), ChunkOptions{0u, true})
-                                       .Build()));
+  m_dlg.OpenWaveFile(
+      Make("z.wav", RiffBuilder().Chunk("fmt ", PcmFormat(2, 44100, 16)).Chunk("data", SampleBytes(40), {0u, true}).Build()));
   EXPECT_EQ(Value("IDC_FILENAME"), QStringLiteral("z.wav"));
   const QString late = Make("late.wav", TrailedWave());
   const Bytes before = ReadFileBytes(late.toStdString());
