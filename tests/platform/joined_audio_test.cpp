@@ -76,12 +76,14 @@ class JoinedAudioTest : public ::testing::Test {
     ASSERT_TRUE(waitMs > 0 ? QTest::qWaitFor([this, waitMs] { return mci->GetPosition() >= waitMs; }, kPlayTimeoutMs)
                            : WaitForEnd());
   }
-  bool WaitForEnd() {
-    return QTest::qWaitFor(
-        [this] {
-          return mci->GetLength() > 0 && !listener.positions.empty() && listener.positions.back() == mci->GetLength();
-        },
-        kPlayTimeoutMs);
+  ::testing::AssertionResult WaitForEnd() {
+    if (QTest::qWaitFor([this] { return mci->GetLength() > 0 && !listener.positions.empty() &&
+                                        listener.positions.back() == mci->GetLength(); },
+                        kPlayTimeoutMs))
+      return ::testing::AssertionSuccess();
+    return ::testing::AssertionFailure() << "length " << mci->GetLength() << ", position " << mci->GetPosition()
+                                         << ", last notified " << (listener.positions.empty() ? -1 : listener.positions.back())
+                                         << ", messages: " << boxes.Texts().join(' ').toStdString();
   }
   // What the recording holds once the pipeline has let go of it.
   Samples Heard() {
@@ -101,19 +103,20 @@ class JoinedAudioTest : public ::testing::Test {
 };
 
 // The last sample of each track is followed by the first of the next: no
-// gap, no overlap, nothing repeated or dropped, in WAVE as in FLAC; each join
-// is told as the joined track begins, with its own length.
+// gap, no overlap, nothing repeated or dropped, in WAVE as in FLAC and from a
+// track to itself (Loop); each join is told as the joined track begins, with
+// its own length.
 TEST_F(JoinedAudioTest, TracksFollowEachOtherSampleForSample) {
-  const std::string a = Tone("a.wav", 440), b = Tone("b.flac", 660, 0.8), c = Tone("c.wav", 880);
-  Play(a, b, 0, {c});
+  const std::string a = Tone("a.wav", 440), b = Tone("b.flac", 660, 0.8);
+  Play(a, b, 0, {b});
 
-  EXPECT_EQ(Heard(), Joined({DecodedSamples(a), DecodedSamples(b), DecodedSamples(c)}));
+  EXPECT_EQ(Heard(), Joined({DecodedSamples(a), DecodedSamples(b), DecodedSamples(b)}));
   ASSERT_EQ(listener.joins.size(), 2u);
-  EXPECT_EQ(std::tuple(listener.joins[0].second, listener.joins[1].second), std::tuple(800, 600));
+  EXPECT_EQ(std::tuple(listener.joins[0].second, listener.joins[1].second), std::tuple(800, 800));
   // Told within 100 ms of the join on an idle machine (the benchmark shows
   // it); this leaves room for a busy one.
   for (const auto& [position, length] : listener.joins) EXPECT_LT(position, 250);
-  EXPECT_EQ(std::count(listener.positions.begin(), listener.positions.end(), 600), 1);
+  EXPECT_EQ(std::count(listener.positions.begin(), listener.positions.end(), 800), 1);
   EXPECT_TRUE(boxes.Texts().isEmpty()) << boxes.Texts().join(' ').toStdString();
 }
 

@@ -45,11 +45,21 @@ class QtMciWindowTest : public ::testing::Test {
   PositionRecorder recorder;
 };
 
+// The same rules whether a medium is opened as any medium or as sound only
+// (which plays through the path that joins media).
+class QtMciWindowOpenTest : public QtMciWindowTest, public ::testing::WithParamInterface<bool> {
+ protected:
+  int OpenAs(const std::string& path) { return GetParam() ? mci->OpenAudio(path) : mci->Open(path); }
+};
+
+INSTANTIATE_TEST_SUITE_P(Paths, QtMciWindowOpenTest, ::testing::Values(false, true),
+                         [](const auto& info) { return info.param ? "SoundOnly" : "AnyMedium"; });
+
 // Forward search may land exactly on the length, which is the end; Home
 // rewinds from there and the medium plays to its end again, notified every
 // half second. (Stop keeping the place is seen through the media controls.)
-TEST_F(QtMciWindowTest, SeeksToTheLengthAsToTheEndAndPlaysToTheEnd) {
-  ASSERT_EQ(mci->Open(folder.Write("short.wav", ShortWave())), 1);
+TEST_P(QtMciWindowOpenTest, SeeksToTheLengthAsToTheEndAndPlaysToTheEnd) {
+  ASSERT_EQ(OpenAs(folder.Write("short.wav", ShortWave())), 1);
   ASSERT_EQ(mci->GetLength(), 1500);
   mci->Seek(1500);
   mci->Play();
@@ -68,11 +78,11 @@ TEST_F(QtMciWindowTest, SeeksToTheLengthAsToTheEndAndPlaysToTheEnd) {
   EXPECT_TRUE(boxes.Texts().isEmpty());
 }
 
-TEST_F(QtMciWindowTest, AFileThatCannotPlayIsReportedAndOpensNothing) {
+TEST_P(QtMciWindowOpenTest, AFileThatCannotPlayIsReportedAndOpensNothing) {
   // A missing file, and one that holds no medium.
   for (const std::string& path : {folder.File("missing.wav"), folder.Write("text.wav", std::string("no medium\n"))}) {
-    ASSERT_EQ(mci->Open(folder.Write("short.wav", ShortWave())), 1) << boxes.Texts().join(' ').toStdString();
-    EXPECT_EQ((std::tuple{mci->Open(path), mci->GetLength()}), std::tuple(0, 0));
+    ASSERT_EQ(OpenAs(folder.Write("short.wav", ShortWave())), 1) << boxes.Texts().join(' ').toStdString();
+    EXPECT_EQ((std::tuple{OpenAs(path), mci->GetLength()}), std::tuple(0, 0));
     mci->Play();
     EXPECT_TRUE(boxes.Texts().last().startsWith(QStringLiteral("Cannot play \"%1\".\n").arg(path.c_str())));
   }
