@@ -3,6 +3,7 @@
 #include <gmock/gmock.h>
 
 #include <QSignalSpy>
+#include <array>
 #include <tuple>
 
 #include "controller_fixture.h"
@@ -84,20 +85,33 @@ TEST_F(JoinedPlayTest, TheTrackHandedOverFollowsTheModesAndTheAlbum) {
   EXPECT_THAT(Calls(), Not(Contains(::testing::StartsWith("join"))));
 }
 
-// Only sound joins sound: a video that follows is opened after the end, as
-// ever, and shown.
-TEST_F(JoinedPlayTest, AVideoThatFollowsIsOpenedAfterTheEnd) {
+// Only sound joins sound: a file of no known kind and a video that follow
+// are opened after the end, as ever, and the video is shown.
+TEST_F(JoinedPlayTest, OnlySoundIsHandedOver) {
   AddTracks({1000});
-  MediaEntry clip;
-  clip.m_strFile = "/music/clip.mp4";
-  clip.m_nKind = kKindVideo;
-  m_dlg->TracklistDlg().Album().Add(clip);
-  m_mci->AddMedium(clip.m_strFile, 3000, true);
+  for (const auto& [file, kind] : {std::pair{"/music/other.xyz", kKindOther}, std::pair{"/music/clip.mp4", kKindVideo}}) {
+    MediaEntry entry;
+    entry.m_strFile = file;
+    entry.m_nKind = kind;
+    m_dlg->TracklistDlg().Album().Add(entry);
+    m_mci->AddMedium(file, 1000, kind == kKindVideo);
+  }
   PlayTrack(0);
   EXPECT_EQ(m_mci->NextMedium(), "");
-  m_mci->Advance(1500);
+  m_mci->Advance(2700);
   EXPECT_EQ(std::tuple(Current(), m_mci->IsVideoOpen(), m_mci->IsVisible(), m_mci->IsPlaying()),
-            std::tuple(1, true, true, true));
+            std::tuple(2, true, true, true));
+}
+
+// Random draws the next track once as each track begins, joined or opened.
+TEST_F(JoinedPlayTest, RandomDrawsOncePerTrack) {
+  AddTracks({1000, 1000, 1000});
+  SetModes(true, false, true);
+  int draws = 0;
+  m_dlg->SetRandomSource([&draws] { return std::array{15000, 25000, 5000}[draws++ % 3]; });
+  PlayTrack(0);
+  m_mci->Advance(1700);
+  EXPECT_EQ(std::tuple(draws, Current(), m_mci->NextMedium()), std::tuple(2, 1, "/music/t2.wav"));
 }
 
 // A track handed over that cannot be played is passed over as any track that
