@@ -258,6 +258,7 @@ class CMainDlg : public QWidget,
   // playback window ahead of its end, and becomes the current track when it
   // begins to sound.
   void ShowOpenedTrack(const MediaEntry& track, int serial);
+  void ShowTrackAndLength();
   void PrepareNextTrack();
   void KeepPreparedTrackCurrent();
   void OnNextMediumStarted() override;

@@ -210,8 +210,7 @@ bool CMainDlg::OpenSelectedTrack() {
       PrepareNextTrack();
     }
   }
-  m_trackDisplay->Redraw();
-  m_statusDisplay->SetLength(static_cast<std::uint32_t>(std::max(m_hMciWnd->GetLength(), 0) / 1000));
+  ShowTrackAndLength();
   m_hMciWnd->SetVisible(track.m_nKind == kKindVideo);
   ResumeState();
   return opened || serial != m_nTrackOpens;
@@ -253,6 +252,12 @@ void CMainDlg::KeepPreparedTrackCurrent() {
   }
 }
 
+// The current track's name and the open medium's length in whole seconds.
+void CMainDlg::ShowTrackAndLength() {
+  m_trackDisplay->Redraw();
+  m_statusDisplay->SetLength(static_cast<std::uint32_t>(std::max(m_hMciWnd->GetLength(), 0) / 1000));
+}
+
 void CMainDlg::ShowOpenedTrack(const MediaEntry& track, int serial) {
   ShowTrackLamps(track);
   m_openedTrack = track;
@@ -269,8 +274,7 @@ void CMainDlg::OnNextMediumStarted() {
   }
   ShowOpenedTrack(joined.track, ++m_nTrackOpens);
   SetSliderScale(m_hMciWnd->GetLength());
-  m_trackDisplay->Redraw();
-  m_statusDisplay->SetLength(static_cast<std::uint32_t>(std::max(m_hMciWnd->GetLength(), 0) / 1000));
+  ShowTrackAndLength();
   PrepareNextTrack();
   OnNotifyPos(m_hMciWnd->GetPosition());
   emit trackJoined();
